@@ -1,0 +1,1 @@
+// The batch front end lives here.

@@ -1,0 +1,26 @@
+# Warnings, sanitizers and the one function that declares a library of the project.
+add_library(quorvan_warnings INTERFACE)
+add_library(quorvan::warnings ALIAS quorvan_warnings)
+target_compile_options(quorvan_warnings INTERFACE -Wall -Wextra -Wpedantic)
+if(QUORVAN_WERROR)
+  target_compile_options(quorvan_warnings INTERFACE -Werror)
+endif()
+
+if(QUORVAN_SANITIZE)
+  string(REPLACE "," ";" _quorvan_sanitizers "${QUORVAN_SANITIZE}")
+  foreach(_s IN LISTS _quorvan_sanitizers)
+    add_compile_options(-fsanitize=${_s})
+    add_link_options(-fsanitize=${_s})
+  endforeach()
+  add_compile_options(-fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+endif()
+
+# quorvan_library(NAME DIR DEPS...): a static library made of every source file in DIR.
+function(quorvan_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB _sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(quorvan_${name} STATIC ${_sources})
+  add_library(quorvan::${name} ALIAS quorvan_${name})
+  target_include_directories(quorvan_${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(quorvan_${name} PUBLIC ${ARG_DEPS} PRIVATE quorvan::warnings)
+endfunction()

@@ -1,0 +1,96 @@
+#include "core/line_list.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+
+namespace quorvan {
+namespace {
+
+constexpr size_t kChunkBytes = size_t(1) << 20;
+
+uint64_t nextGeneration() {
+  static std::atomic<uint64_t> counter{0};
+  return counter.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
+}  // namespace
+
+TextView TextArena::store(TextView bytes) {
+  if (bytes.empty()) return {};
+  if (bytes.size() > left_) {
+    size_t size = std::max(kChunkBytes, bytes.size());
+    chunks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+    cursor_ = chunks_.back().get();
+    left_ = size;
+    held_ += size;
+  }
+  std::memcpy(cursor_, bytes.data(), bytes.size());
+  TextView stored(cursor_, bytes.size());
+  cursor_ += bytes.size();
+  left_ -= bytes.size();
+  return stored;
+}
+
+TextArena& LineList::ownArena() {
+  if (!own_) {
+    own_ = std::make_shared<TextArena>();
+    generation_ = nextGeneration();
+  }
+  return *own_;
+}
+
+void LineList::adoptStorageOf(const LineList& source) {
+  if (&source == this) return;
+  if (lastSource_ == &source && lastSourceGeneration_ == source.generation_) return;
+  auto adopt = [this](const std::shared_ptr<TextArena>& arena) {
+    if (!arena || arena == own_) return;
+    if (std::find(shared_.begin(), shared_.end(), arena) != shared_.end()) return;
+    shared_.push_back(arena);
+    generation_ = nextGeneration();
+  };
+  adopt(source.own_);
+  for (const auto& arena : source.shared_) adopt(arena);
+  lastSource_ = &source;
+  lastSourceGeneration_ = source.generation_;
+}
+
+void LineList::append(TextView text) {
+  lines_.push_back(text.empty() ? TextView() : ownArena().store(text));
+}
+
+void LineList::appendFrom(const LineList& source, int32_t position) {
+  adoptStorageOf(source);
+  lines_.push_back(source.at(position));
+}
+
+void LineList::appendAll(const LineList& source) {
+  adoptStorageOf(source);
+  lines_.insert(lines_.end(), source.lines_.begin(), source.lines_.end());
+}
+
+void LineList::replace(int32_t position, TextView text) {
+  lines_[size_t(position) - 1] = text.empty() ? TextView() : ownArena().store(text);
+}
+
+void LineList::truncate(int32_t n) {
+  if (n < 0) n = 0;
+  if (size_t(n) < lines_.size()) lines_.resize(size_t(n));
+}
+
+void LineList::clear() {
+  lines_.clear();
+  lines_.shrink_to_fit();
+  own_.reset();
+  shared_.clear();
+  generation_ = nextGeneration();
+  lastSource_ = nullptr;
+}
+
+size_t LineList::arenaBytes() const {
+  size_t total = own_ ? own_->bytesHeld() : 0;
+  for (const auto& arena : shared_) total += arena->bytesHeld();
+  return total;
+}
+
+}  // namespace quorvan

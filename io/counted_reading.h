@@ -1,0 +1,39 @@
+#pragma once
+// readCountedLines: the reading loop of import, merge and file comparison.
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+#include "core/line_list.h"
+#include "io/line_reader.h"
+#include "platform/files.h"
+
+namespace quorvan {
+
+struct ReadOutcome {
+  enum class Kind {
+    Complete,      // read to the end of the file
+    StoppedEarly,  // a NUL or SUB byte ended the readable data at stopOffset
+    Failed,        // a read error; reason says which
+    TooManyLines,  // more lines than a list can count
+    OutOfMemory,
+    Utf16,         // the file starts with a UTF-16 byte-order mark; nothing was read
+  };
+  Kind kind = Kind::Complete;
+  int32_t lines = 0;  // non-empty lines appended
+  int64_t stopOffset = -1;
+  std::string reason;
+
+  // Complete or StoppedEarly: the lines are usable.
+  bool usable() const { return kind == Kind::Complete || kind == Kind::StoppedEarly; }
+};
+
+// Appends every non-empty line of the open file to `list`, to the true end of the file
+// whatever its line ends. Each stored line counts its length plus two bytes, each empty line two
+// bytes; after each stored line progress becomes the integer part of (counted / size) x 100.
+// On a failure the lines appended so far stay in `list`: callers read into a list of their own.
+ReadOutcome readCountedLines(platform::InputFile& file, LineList& list,
+                             std::atomic<int32_t>& progress,
+                             size_t blockSize = LineReader::kDefaultBlock);
+
+}  // namespace quorvan

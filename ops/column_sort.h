@@ -1,0 +1,9 @@
+#pragma once
+// Column sort: "列排序".
+#include "core/job.h"
+
+namespace quorvan {
+
+void SortByColumn(Job& job);
+
+}  // namespace quorvan

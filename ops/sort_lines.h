@@ -1,0 +1,9 @@
+#pragma once
+// Line sort: "快速排序".
+#include "core/job.h"
+
+namespace quorvan {
+
+void SortLines(Job& job);
+
+}  // namespace quorvan
