@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <algorithm>
 #include <climits>
 
@@ -59,6 +61,25 @@ QString qtFilter(TextView gbkFilter) {
 constexpr std::string_view kPageNames[kPageCount] = {"空格", "1",  "2",  "3",  "4",  "5",
                                                      "6",    "7",  "8",  "9",  "10", "11",
                                                      "12",   "13", "14", "15", "16"};
+
+// A button whose caption is longer than the button is wide goes on over several lines, as
+// "显示上一次被剔除数据" must.
+class WrappingButton final : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   QPalette::ButtonText));
+    painter.drawText(rect().adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
+  }
+};
 
 // The form name of the group box on a page: the panel of the first operation that shows it.
 std::string_view panelOfPage(int page) {
@@ -191,7 +212,11 @@ QWidget* MainWindow::makeControl(QWidget* parent, const ControlSpec& spec) {
       break;
     }
     case ControlKind::Button:
-      widget = new QPushButton(caption, parent);
+      if (parent->fontMetrics().horizontalAdvance(caption) > spec.width - 8) {
+        widget = new WrappingButton(caption, parent);
+      } else {
+        widget = new QPushButton(caption, parent);
+      }
       break;
     case ControlKind::CheckBox:
       widget = new QCheckBox(caption, parent);
