@@ -144,18 +144,22 @@ MainWindow::MainWindow(EngineState& state, Desktop& desktop)
   buildControls();
   buildMenu();
 
-  timer_.setObjectName(fromUtf8(kProgressTimer));
-  timer_.setInterval(500);
-  connect(&timer_, &QTimer::timeout, this, &MainWindow::onProgressTimer);
-  timer_.start();
+  timer_ = new QTimer(this);
+  timer_->setObjectName(fromUtf8(kProgressTimer));
+  timer_->setInterval(500);
+  connect(timer_, &QTimer::timeout, this, &MainWindow::onProgressTimer);
+  timer_->start();
 }
 
 MainWindow::~MainWindow() {
   // Jobs still running find the window gone: their calls return at once. host_ then waits
   // for them, before the objects they use are released.
-  timer_.stop();
+  timer_->stop();
   host_->shutDown();
   desktop_.dismissAll();
+  // A job holds the gate from the moment it is started until its body, already counted by the
+  // host, gives it back; so between the two nothing of it is missed.
+  host_->waitForJobs([this] { return !state_.gate.busy(); });
 }
 
 void MainWindow::buildListView() {
@@ -442,7 +446,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   closing_ = true;
-  timer_.stop();
+  timer_->stop();
   host_->shutDown();
   desktop_.dismissAll();
   event->accept();

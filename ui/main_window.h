@@ -97,7 +97,7 @@ class MainWindow final : public QWidget {
   QProgressBar* progress_ = nullptr;
   QStackedWidget* settingsTabs_ = nullptr;
   QMenu* menu_ = nullptr;
-  QTimer timer_;
+  QTimer* timer_ = nullptr;  // "时钟1"
   FileDialogState dialog_;
   bool closing_ = false;
   std::unique_ptr<Side> side_;

@@ -91,9 +91,12 @@ void WindowHost::shutDown() {
   channel_->changed.notify_all();
 }
 
-void WindowHost::waitForJobs() {
+void WindowHost::waitForJobs(const std::function<bool()>& othersDone) {
   std::unique_lock lock(channel_->mutex);
-  channel_->changed.wait(lock, [&] { return channel_->jobs == 0; });
+  // The other condition has no notification of its own: look again now and then.
+  while (!channel_->changed.wait_for(lock, std::chrono::milliseconds(5),
+                                     [&] { return channel_->jobs == 0 && othersDone(); })) {
+  }
 }
 
 int WindowHost::runningJobs() const {

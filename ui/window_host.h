@@ -55,8 +55,9 @@ class WindowHost final : public JobHost {
 
   // Window thread: releases every waiting call and refuses later ones.
   void shutDown();
-  // Window thread, after shutDown(): returns when no job body of this host runs any more.
-  void waitForJobs();
+  // Window thread, after shutDown(): returns when no job body of this host runs any more and
+  // `othersDone` holds (a job whose thread has not reached its body yet is seen only there).
+  void waitForJobs(const std::function<bool()>& othersDone = [] { return true; });
   // The number of job bodies running now.
   int runningJobs() const;
 

@@ -23,8 +23,8 @@ class ScriptedDesktop final : public ui::Desktop {
     std::vector<std::pair<QString, QRect>> children;  // object name, geometry
   };
 
-  // Answers, in order; an empty queue cancels.
-  std::deque<std::optional<QString>> fileAnswers;
+  // Answers, in order; an empty queue, or a null text, cancels.
+  std::deque<QString> fileAnswers;
   std::deque<QStringList> filesAnswers;
   std::deque<QString> folderAnswers;
   bool answerYes = true;
@@ -58,7 +58,9 @@ class ScriptedDesktop final : public ui::Desktop {
 
   std::optional<QString> chooseFile(QWidget*, const ui::FileDialogSpec& spec) override {
     fileDialogs.push_back(spec);
-    return take(fileAnswers, std::optional<QString>());
+    const QString answer = take(fileAnswers, QString());
+    if (answer.isNull()) return std::nullopt;
+    return answer;
   }
   QStringList chooseFiles(QWidget*, const QString& title, const QString&) override {
     dialogTitles.push_back(title);
