@@ -42,37 +42,36 @@ void DuplicateTable::build() {
   constexpr size_t first = size_t(kBuckets) * kFirstCapacity;
   // Allocate everything before keeping any of it, so a failure leaves the table unbuilt.
   auto buckets = std::make_unique<Bucket[]>(kBuckets);
-  auto counts = std::make_unique<int32_t[]>(kBuckets);
-  auto hashes = std::make_unique<uint32_t[]>(first);
-  auto lines = std::make_unique<int32_t[]>(first);
-  for (size_t b = 0; b < size_t(kBuckets); ++b) {
-    buckets[b].hashes = hashes.get() + b * kFirstCapacity;
-    buckets[b].lines = lines.get() + b * kFirstCapacity;
-    buckets[b].capacity = kFirstCapacity;
-  }
+  auto hashes = std::make_unique_for_overwrite<uint32_t[]>(first);
+  auto lines = std::make_unique_for_overwrite<int32_t[]>(first);
+  auto grown = std::make_unique<GrownStorage[]>(kBuckets);
   firstHashes_ = std::move(hashes);
   firstLines_ = std::move(lines);
-  counts_ = std::move(counts);
+  grown_ = std::move(grown);
   buckets_ = std::move(buckets);
 }
 
 void DuplicateTable::clearCounts() {
-  if (built()) std::fill_n(counts_.get(), kBuckets, 0);
+  if (!built()) return;
+  for (int32_t b = 0; b < kBuckets; ++b) buckets_[size_t(b)].count = 0;
 }
 
 int32_t DuplicateTable::capacity(int32_t bucket) const {
-  return built() ? buckets_[size_t(bucket) - 1].capacity : 0;
+  if (!built()) return 0;
+  const int32_t room = buckets_[size_t(bucket) - 1].capacity;
+  return room ? room : kFirstCapacity;
 }
 
 int32_t DuplicateTable::find(std::span<const TextView> texts, TextView text, uint32_t hash) const {
   const size_t b = size_t(bucketOf(hash)) - 1;
-  const Bucket& bucket = buckets_[b];
-  const int32_t used = counts_[b];
+  const int32_t used = buckets_[b].count;
+  if (used == 0) return 0;
+  const uint32_t* hashes = hashesOf(b);
+  const int32_t* lines = linesOf(b);
   for (int32_t k = 0; k < used; ++k) {
     // Texts are compared only when the full hashes agree.
-    if (bucket.hashes[k] != hash) continue;
-    const int32_t line = bucket.lines[k];
-    if (compareText(text, texts[size_t(line) - 1]) == 0) return line;
+    if (hashes[k] != hash) continue;
+    if (compareText(text, texts[size_t(lines[k]) - 1]) == 0) return lines[k];
   }
   return 0;
 }
@@ -80,22 +79,21 @@ int32_t DuplicateTable::find(std::span<const TextView> texts, TextView text, uin
 void DuplicateTable::enter(uint32_t hash, int32_t position) {
   const size_t b = size_t(bucketOf(hash)) - 1;
   Bucket& bucket = buckets_[b];
-  int32_t& used = counts_[b];
-  if (used == bucket.capacity) {
-    const int32_t grown = bucket.capacity + kGrowthStep;
-    auto hashes = std::make_unique<uint32_t[]>(size_t(grown));
-    auto lines = std::make_unique<int32_t[]>(size_t(grown));
-    std::copy_n(bucket.hashes, used, hashes.get());
-    std::copy_n(bucket.lines, used, lines.get());
-    bucket.hashes = hashes.get();
-    bucket.lines = lines.get();
-    bucket.grownHashes = std::move(hashes);
-    bucket.grownLines = std::move(lines);
-    bucket.capacity = grown;
+  const int32_t used = bucket.count;
+  if (used == capacity(int32_t(b) + 1)) {
+    const int32_t room = used + kGrowthStep;
+    GrownStorage bigger{std::make_unique<uint32_t[]>(size_t(room)),
+                        std::make_unique<int32_t[]>(size_t(room))};
+    std::copy_n(hashesOf(b), used, bigger.hashes.get());
+    std::copy_n(linesOf(b), used, bigger.lines.get());
+    grown_[b] = std::move(bigger);
+    bucket.hashes = grown_[b].hashes.get();
+    bucket.lines = grown_[b].lines.get();
+    bucket.capacity = room;
   }
-  bucket.hashes[used] = hash;
-  bucket.lines[used] = position;
-  ++used;
+  hashesOf(b)[used] = hash;
+  linesOf(b)[used] = position;
+  bucket.count = used + 1;
 }
 
 void initDuplicateTable(DuplicateTable& table) { table.build(); }

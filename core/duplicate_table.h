@@ -34,7 +34,7 @@ class DuplicateTable {
   DuplicateTable(const DuplicateTable&) = delete;
   DuplicateTable& operator=(const DuplicateTable&) = delete;
 
-  // Gives every bucket its first arrays (all entries 0, no entry in use). Does nothing when
+  // Gives every bucket its first arrays (no entry in use). Does nothing when
   // the table is already built. May throw std::bad_alloc; the table is then left unbuilt.
   void build();
   bool built() const { return buckets_ != nullptr; }
@@ -43,7 +43,7 @@ class DuplicateTable {
   void clearCounts();
 
   // Entries in use and room of bucket `bucket` (1 ... 65536); 0 before the table is built.
-  int32_t count(int32_t bucket) const { return built() ? counts_[size_t(bucket) - 1] : 0; }
+  int32_t count(int32_t bucket) const { return built() ? buckets_[size_t(bucket) - 1].count : 0; }
   int32_t capacity(int32_t bucket) const;
 
   // Position of the earlier text equal to `text` (whose hash is `hash`), looked up among the
@@ -53,19 +53,36 @@ class DuplicateTable {
   void enter(uint32_t hash, int32_t position);
 
  private:
+  // What a lookup reads of a bucket, in one place. Null arrays mean the bucket's share of the
+  // first block.
   struct Bucket {
     uint32_t* hashes = nullptr;
     int32_t* lines = nullptr;
-    int32_t capacity = 0;
-    // Storage of a bucket that outgrew its first arrays.
-    std::unique_ptr<uint32_t[]> grownHashes;
-    std::unique_ptr<int32_t[]> grownLines;
+    int32_t count = 0;
+    int32_t capacity = 0;  // 0 means kFirstCapacity
+  };
+  // Storage of a bucket that outgrew its first entries.
+  struct GrownStorage {
+    std::unique_ptr<uint32_t[]> hashes;
+    std::unique_ptr<int32_t[]> lines;
   };
 
+  uint32_t* hashesOf(size_t b) const {
+    const Bucket& bucket = buckets_[b];
+    return bucket.hashes ? bucket.hashes : firstHashes_.get() + b * kFirstCapacity;
+  }
+  int32_t* linesOf(size_t b) const {
+    const Bucket& bucket = buckets_[b];
+    return bucket.lines ? bucket.lines : firstLines_.get() + b * kFirstCapacity;
+  }
+
   std::unique_ptr<Bucket[]> buckets_;
-  std::unique_ptr<int32_t[]> counts_;
-  std::unique_ptr<uint32_t[]> firstHashes_;  // kBuckets x kFirstCapacity
+  // The first kFirstCapacity entries of every bucket, in one block. Entries beyond a
+  // bucket's count are never read, so the block is not cleared: its pages cost nothing until
+  // a run writes to them.
+  std::unique_ptr<uint32_t[]> firstHashes_;
   std::unique_ptr<int32_t[]> firstLines_;
+  std::unique_ptr<GrownStorage[]> grown_;
 };
 
 // Builds the table ahead of its first use (the window does it while it is created); the first
