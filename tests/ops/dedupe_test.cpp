@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <charconv>
-#include <set>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -184,6 +187,50 @@ TEST(RemoveDuplicatesByColumn, RefusesWithoutDelimiterOrColumnAndChangesNothing)
                                 "setEnabled 分组框1 1", "setEnabled 选择夹2 1",
                                 "showMessage error 注意：没有分隔符或列位置错误！"}));
   }
+}
+
+// Address-space limits do not mix with the sanitizers' shadow memory.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+
+size_t addressSpaceInUse() {
+  size_t pages = 0;
+  std::ifstream("/proc/self/statm") >> pages;
+  return pages * size_t(sysconf(_SC_PAGESIZE));
+}
+
+// Runs the job with no room left for the duplicate table; true when nothing changed and the
+// user was told.
+bool runsOutOfMemorySafely(JobBody body) {
+  EngineState state;
+  Lines lines;
+  for (int i = 0; i < 20000; ++i) lines.push_back(std::to_string(i % 15000) + ",x");
+  state.store.workingLines = makeLines(lines);
+  state.store.removedLines = makeLines({"kept"});
+  RecordingHost host;
+  host.setText(kDelimiterBoxName, ",");
+  host.setText(kColumnBox, "1");
+  host.showMessage(gbk("warm-up"), MessageIcon::Information);  // opens the converter
+  host.clearCalls();
+  // Room for small allocations, none for the duplicate table's first block.
+  rlimit limit{addressSpaceInUse() + (4u << 20), RLIM_INFINITY};
+  if (setrlimit(RLIMIT_AS, &limit) != 0) return false;
+  Job job(state, host);
+  body(job);
+  return linesOf(state.store.workingLines) == lines &&
+         linesOf(state.store.removedLines) == Lines{"kept"} &&
+         host.lastMessage() == "注意：内存不足，数据未改变！" && host.calls("setEnabled").size() == 10;
+}
+
+TEST(RemoveDuplicatesDeathTest, OutOfMemoryChangesNothing) {
+  if (kSanitized) GTEST_SKIP() << "address-space limit under a sanitizer";
+  EXPECT_EXIT(std::_Exit(runsOutOfMemorySafely(RemoveDuplicates) ? 0 : 1),
+              ::testing::ExitedWithCode(0), "");
+  EXPECT_EXIT(std::_Exit(runsOutOfMemorySafely(RemoveDuplicatesByColumn) ? 0 : 1),
+              ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace
