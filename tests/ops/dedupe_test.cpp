@@ -1,7 +1,6 @@
 #include "ops/dedupe.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -68,7 +67,8 @@ TEST(RemoveDuplicates, KeepsFirstOccurrencesAndRemovesLaterOnesInOrder) {
       // A CRC-32 of 0 ("aco56PH"), and two texts with the same CRC-32 ("abc", "k{Fjd").
       {{"aco56PH", "abc", "k{Fjd", "aco56PH", "k{Fjd", "abc"},
        {{"aco56PH", "abc", "k{Fjd"}, {"aco56PH", "k{Fjd", "abc"}, kDone + "3"}},
-      {{"\xD6\xD0", "\xD6\xD0", "\xD6\xD1"}, {{"\xD6\xD0", "\xD6\xD1"}, {"\xD6\xD0"}, "剔除完成！重复数：1"}},
+      {{"\xD6\xD0", "\xD6\xD0", "\xD6\xD1"},
+       {{"\xD6\xD0", "\xD6\xD1"}, {"\xD6\xD0"}, "剔除完成！重复数：1"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.lines));
@@ -85,13 +85,13 @@ TEST(RemoveDuplicates, FrameThenMessageAndLinesShareTheirBytes) {
   Job job(state, host);
   RemoveDuplicates(job);
 
-  EXPECT_EQ(host.calls(), (std::vector<std::string>{
-                              "setEnabled 按钮1 0", "setEnabled 按钮2 0", "setEnabled 按钮3 0",
-                              "setEnabled 分组框1 0", "setEnabled 选择夹2 0", "setProgressBar 0",
-                              "clearItems", "setProgressBar 100", "setItemCount 2",
-                              "setEnabled 按钮1 1", "setEnabled 按钮2 1", "setEnabled 按钮3 1",
-                              "setEnabled 分组框1 1", "setEnabled 选择夹2 1",
-                              "showMessage info 剔除完成！重复数：1"}));
+  EXPECT_EQ(
+      host.calls(),
+      (std::vector<std::string>{
+          "setEnabled 按钮1 0", "setEnabled 按钮2 0", "setEnabled 按钮3 0", "setEnabled 分组框1 0",
+          "setEnabled 选择夹2 0", "setProgressBar 0", "clearItems", "setProgressBar 100",
+          "setItemCount 2", "setEnabled 按钮1 1", "setEnabled 按钮2 1", "setEnabled 按钮3 1",
+          "setEnabled 分组框1 1", "setEnabled 选择夹2 1", "showMessage info 剔除完成！重复数：1"}));
   EXPECT_EQ(state.store.progress(), 100);
   EXPECT_EQ(state.store.workingLines.at(1).data(), addresses[0]);
   EXPECT_EQ(state.store.workingLines.at(2).data(), addresses[1]);
@@ -155,7 +155,10 @@ TEST(RemoveDuplicatesByColumn, ComparesTheChosenColumnAndMovesWholeLines) {
       {",", "2", {"a,1", "b,1", "c,1,z", "d,2"}, {{"a,1", "d,2"}, {"b,1", "c,1,z"}, kDone + "2"}},
       {",", "1", {"A,1", "a,1", "a ,1", "a,2"}, {{"A,1", "a,1", "a ,1"}, {"a,2"}, kDone + "1"}},
       // Lines without the column, or with it empty, stay and are not counted.
-      {",", "2", {"a", "b", "c,1", "d,1", "e,,f", "g,,h"}, {{"a", "b", "c,1", "e,,f", "g,,h"}, {"d,1"}, kDone + "1"}},
+      {",",
+       "2",
+       {"a", "b", "c,1", "d,1", "e,,f", "g,,h"},
+       {{"a", "b", "c,1", "e,,f", "g,,h"}, {"d,1"}, kDone + "1"}},
       {",", "9", {"a,1", "a,1"}, {{"a,1", "a,1"}, {}, kDone + "0"}},
       {"||", "2", {"1||x|y", "2||x|y", "3||x"}, {{"1||x|y", "3||x"}, {"2||x|y"}, kDone + "1"}},
       {",", " 2", {"1,x", "2,x"}, {{"1,x"}, {"2,x"}, kDone + "1"}},  // read by toInt
@@ -179,13 +182,13 @@ TEST(RemoveDuplicatesByColumn, RefusesWithoutDelimiterOrColumnAndChangesNothing)
     SCOPED_TRACE("delimiter '" + c.delimiter + "' column '" + c.column + "'");
     RecordingHost host;
     expectOutcome(removeByColumn(c, host), c.want);
-    EXPECT_EQ(host.calls(), (std::vector<std::string>{
-                                "setEnabled 按钮1 0", "setEnabled 按钮2 0", "setEnabled 按钮3 0",
-                                "setEnabled 分组框1 0", "setEnabled 选择夹2 0", "setProgressBar 0",
-                                "clearItems", "setProgressBar 100", "setItemCount 2",
-                                "setEnabled 按钮1 1", "setEnabled 按钮2 1", "setEnabled 按钮3 1",
-                                "setEnabled 分组框1 1", "setEnabled 选择夹2 1",
-                                "showMessage error 注意：没有分隔符或列位置错误！"}));
+    EXPECT_EQ(host.calls(),
+              (std::vector<std::string>{
+                  "setEnabled 按钮1 0", "setEnabled 按钮2 0", "setEnabled 按钮3 0",
+                  "setEnabled 分组框1 0", "setEnabled 选择夹2 0", "setProgressBar 0", "clearItems",
+                  "setProgressBar 100", "setItemCount 2", "setEnabled 按钮1 1",
+                  "setEnabled 按钮2 1", "setEnabled 按钮3 1", "setEnabled 分组框1 1",
+                  "setEnabled 选择夹2 1", "showMessage error 注意：没有分隔符或列位置错误！"}));
   }
 }
 
@@ -222,7 +225,8 @@ bool runsOutOfMemorySafely(JobBody body) {
   body(job);
   return linesOf(state.store.workingLines) == lines &&
          linesOf(state.store.removedLines) == Lines{"kept"} &&
-         host.lastMessage() == "注意：内存不足，数据未改变！" && host.calls("setEnabled").size() == 10;
+         host.lastMessage() == "注意：内存不足，数据未改变！" &&
+         host.calls("setEnabled").size() == 10;
 }
 
 TEST(RemoveDuplicatesDeathTest, OutOfMemoryChangesNothing) {
