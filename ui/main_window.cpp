@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "core/duplicate_table.h"
 #include "core/job_frame.h"
 #include "core/job_runner.h"
 #include "io/import_export.h"
@@ -143,6 +144,7 @@ MainWindow::MainWindow(EngineState& state, Desktop& desktop)
   buildListView();
   buildControls();
   buildMenu();
+  initDuplicateTable(state_.duplicates);
 
   timer_ = new QTimer(this);
   timer_->setObjectName(fromUtf8(kProgressTimer));
