@@ -13,26 +13,31 @@ namespace quorvan {
 // The conditions of the filter panel, each with its switch and its parameters as converted
 // from the boxes (an empty box gives 0 or the empty text). Nothing is validated.
 struct FilterSettings {
-  bool removeWithDigit = false;           // 1: holds an ASCII digit
-  bool removeWithLetter = false;          // 2: holds an ASCII letter
-  bool removeWithNonAlphanumeric = false; // 3: holds a character that is neither
-  bool removeShorter = false;             // 4: length < minLength
+  // 1 to 3: the value holds an ASCII digit, an ASCII letter, a character that is neither.
+  bool removeWithDigit = false;
+  bool removeWithLetter = false;
+  bool removeWithNonAlphanumeric = false;
+  // 4, 5: its length in bytes is below minLength, above maxLength.
+  bool removeShorter = false;
   int32_t minLength = 0;
-  bool removeLonger = false;              // 5: length > maxLength
+  bool removeLonger = false;
   int32_t maxLength = 0;
-  bool removeSmaller = false;             // 6: number below minNumber by more than the tolerance
+  // 6, 7: as a number it lies below minNumber, above maxNumber, by more than the tolerance.
+  bool removeSmaller = false;
   double minNumber = 0;
-  bool removeLarger = false;              // 7: number above maxNumber by more than the tolerance
+  bool removeLarger = false;
   double maxNumber = 0;
-  bool removeWithout = false;             // 8: requiredText does not occur
+  // 8, 9: requiredText does not occur in it, forbiddenText does.
+  bool removeWithout = false;
   Text requiredText;
-  bool removeWith = false;                // 9: forbiddenText occurs
+  bool removeWith = false;
   Text forbiddenText;
-  bool removeRangeDiffers = false;        // 10: bytes differFrom ... differTo are not differText
+  // 10, 11: its bytes from ... to (1-based) differ from, equal the given text.
+  bool removeRangeDiffers = false;
   int32_t differFrom = 0;
   int32_t differTo = 0;
   Text differText;
-  bool removeRangeEquals = false;         // 11: bytes equalFrom ... equalTo are equalText
+  bool removeRangeEquals = false;
   int32_t equalFrom = 0;
   int32_t equalTo = 0;
   Text equalText;

@@ -43,11 +43,16 @@ struct CarrierChoice {
 
   bool keeps(CarrierKind kind) const {
     switch (kind) {
-      case CarrierKind::ChinaMobile: return mobile;
-      case CarrierKind::ChinaUnicom: return unicom;
-      case CarrierKind::ChinaTelecom: return telecom;
-      case CarrierKind::OtherCarrier: return other;
-      case CarrierKind::NotMobileNumber: return false;
+      case CarrierKind::ChinaMobile:
+        return mobile;
+      case CarrierKind::ChinaUnicom:
+        return unicom;
+      case CarrierKind::ChinaTelecom:
+        return telecom;
+      case CarrierKind::OtherCarrier:
+        return other;
+      case CarrierKind::NotMobileNumber:
+        return false;
     }
     return false;
   }

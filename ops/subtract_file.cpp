@@ -52,8 +52,8 @@ void sortByKeys(LineList& keys, LineList& lines) {
 // an entry. The cursor only moves forward and never past an equal entry, so equal keys that
 // follow meet it again.
 void splitByEntries(const LineList& lines, const LineList& keys, const LineList& entries,
-                    LineList& kept, LineList& removed, std::atomic<int32_t>& progress,
-                    double part, double offset) {
+                    LineList& kept, LineList& removed, std::atomic<int32_t>& progress, double part,
+                    double offset) {
   const int32_t n = lines.count();
   const int32_t m = entries.count();
   int32_t c = 1;

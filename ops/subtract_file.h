@@ -42,8 +42,7 @@ struct KeyedLineSort {
   TextView linePivot;
 };
 // Orders by the keys only; every exchange is made on both lists.
-int32_t sourceKeysCallback(KeyedLineSort& sort, SortRequest request, int32_t index,
-                           int32_t source);
+int32_t sourceKeysCallback(KeyedLineSort& sort, SortRequest request, int32_t index, int32_t source);
 
 void SubtractFile(Job& job);
 void SubtractFileByColumn(Job& job);

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,118 +52,127 @@ TEST(FilterByteClasses, JudgeCharactersNotBytes) {
   }
 }
 
+// One switched-on condition each.
+FilterSettings withDigit() {
+  FilterSettings s;
+  s.removeWithDigit = true;
+  return s;
+}
+FilterSettings withLetter() {
+  FilterSettings s;
+  s.removeWithLetter = true;
+  return s;
+}
+FilterSettings withNeither() {
+  FilterSettings s;
+  s.removeWithNonAlphanumeric = true;
+  return s;
+}
+FilterSettings shorterThan(int32_t n) {
+  FilterSettings s;
+  s.removeShorter = true;
+  s.minLength = n;
+  return s;
+}
+FilterSettings longerThan(int32_t n) {
+  FilterSettings s;
+  s.removeLonger = true;
+  s.maxLength = n;
+  return s;
+}
+FilterSettings smallerThan(double x) {
+  FilterSettings s;
+  s.removeSmaller = true;
+  s.minNumber = x;
+  return s;
+}
+FilterSettings largerThan(double x) {
+  FilterSettings s;
+  s.removeLarger = true;
+  s.maxNumber = x;
+  return s;
+}
+FilterSettings without(std::string text) {
+  FilterSettings s;
+  s.removeWithout = true;
+  s.requiredText = std::move(text);
+  return s;
+}
+FilterSettings with(std::string text) {
+  FilterSettings s;
+  s.removeWith = true;
+  s.forbiddenText = std::move(text);
+  return s;
+}
+FilterSettings rangeIsNot(int32_t from, int32_t to, std::string text) {
+  FilterSettings s;
+  s.removeRangeDiffers = true;
+  s.differFrom = from;
+  s.differTo = to;
+  s.differText = std::move(text);
+  return s;
+}
+FilterSettings rangeIs(int32_t from, int32_t to, std::string text) {
+  FilterSettings s;
+  s.removeRangeEquals = true;
+  s.equalFrom = from;
+  s.equalTo = to;
+  s.equalText = std::move(text);
+  return s;
+}
+
 struct FilterCase {
   const char* name;
-  std::function<void(FilterSettings&)> set;
+  FilterSettings settings;
   std::string value;
   bool keep;
 };
 
 TEST(PassesFilter, EachConditionAtItsEdges) {
+  FilterSettings digitOrLong = longerThan(2);
+  digitOrLong.removeWithDigit = true;
   const std::vector<FilterCase> cases = {
-      {"nothing switched on", [](FilterSettings&) {}, "abc1", true},
-      {"1 digit", [](auto& s) { s.removeWithDigit = true; }, "ab3", false},
-      {"1 no digit", [](auto& s) { s.removeWithDigit = true; }, "abc", true},
-      {"2 letter", [](auto& s) { s.removeWithLetter = true; }, "12x", false},
-      {"2 chinese", [](auto& s) { s.removeWithLetter = true; }, kZhongGuo, true},
-      {"2 fa is no letter", [](auto& s) { s.removeWithLetter = true; }, kFa, true},
-      {"3 space", [](auto& s) { s.removeWithNonAlphanumeric = true; }, "a b", false},
-      {"3 chinese", [](auto& s) { s.removeWithNonAlphanumeric = true; }, kFa, false},
-      {"3 alphanumeric", [](auto& s) { s.removeWithNonAlphanumeric = true; }, "aZ09", true},
-      {"4 empty below 1", [](auto& s) { s.removeShorter = true; s.minLength = 1; }, "", false},
-      {"4 at the bound", [](auto& s) { s.removeShorter = true; s.minLength = 1; }, "a", true},
-      {"4 counts bytes", [](auto& s) { s.removeShorter = true; s.minLength = 3; }, kFa, false},
-      {"4 negative bound", [](auto& s) { s.removeShorter = true; s.minLength = -1; }, "", true},
-      {"5 above", [](auto& s) { s.removeLonger = true; s.maxLength = 3; }, "abcd", false},
-      {"5 at the bound", [](auto& s) { s.removeLonger = true; s.maxLength = 3; }, "abc", true},
-      {"6 within tolerance", [](auto& s) { s.removeSmaller = true; s.minNumber = 5; },
-       "4.99999995", true},
-      {"6 beyond tolerance", [](auto& s) { s.removeSmaller = true; s.minNumber = 5; },
-       "4.9999998", false},
-      {"6 not a number reads 0", [](auto& s) { s.removeSmaller = true; s.minNumber = 1; }, "abc",
-       false},
-      {"7 beyond tolerance", [](auto& s) { s.removeLarger = true; s.maxNumber = 5; },
-       "5.0000002", false},
-      {"7 within tolerance", [](auto& s) { s.removeLarger = true; s.maxNumber = 5; },
-       "5.00000005", true},
-      {"7 equal", [](auto& s) { s.removeLarger = true; s.maxNumber = 5; }, "5", true},
-      {"8 empty S, empty value", [](auto& s) { s.removeWithout = true; }, "", false},
-      {"8 empty S, some value", [](auto& s) { s.removeWithout = true; }, "a", true},
-      {"8 S missing", [](auto& s) { s.removeWithout = true; s.requiredText = "b"; }, "ac", false},
-      {"8 S present", [](auto& s) { s.removeWithout = true; s.requiredText = "b"; }, "abc", true},
-      {"9 empty S, some value", [](auto& s) { s.removeWith = true; }, "a", false},
-      {"9 empty S, empty value", [](auto& s) { s.removeWith = true; }, "", true},
-      {"9 case counts", [](auto& s) { s.removeWith = true; s.forbiddenText = "B"; }, "abc", true},
-      {"9 not inside a character",
-       [](auto& s) { s.removeWith = true; s.forbiddenText = "l"; }, kFa, true},
-      {"10 range past the end",
-       [](auto& s) {
-         s.removeRangeDiffers = true;
-         s.differFrom = 5;
-         s.differTo = 9;
-         s.differText = "abc";
-       },
-       "abc", false},
-      {"10 range matches",
-       [](auto& s) {
-         s.removeRangeDiffers = true;
-         s.differFrom = 1;
-         s.differTo = 3;
-         s.differText = "134";
-       },
-       "1345", true},
-      {"11 prefix matches",
-       [](auto& s) {
-         s.removeRangeEquals = true;
-         s.equalFrom = 1;
-         s.equalTo = 3;
-         s.equalText = "134";
-       },
-       "13412345678", false},
-      {"11 other prefix",
-       [](auto& s) {
-         s.removeRangeEquals = true;
-         s.equalFrom = 1;
-         s.equalTo = 3;
-         s.equalText = "134";
-       },
-       "13512345678", true},
-      {"11 short value",
-       [](auto& s) {
-         s.removeRangeEquals = true;
-         s.equalFrom = 1;
-         s.equalTo = 3;
-         s.equalText = "134";
-       },
-       "13", true},
-      {"11 range past the end, empty X",
-       [](auto& s) {
-         s.removeRangeEquals = true;
-         s.equalFrom = 5;
-         s.equalTo = 9;
-       },
-       "abc", false},
-      {"11 extreme bounds do not overflow",
-       [](auto& s) {
-         s.removeRangeEquals = true;
-         s.equalFrom = INT32_MIN;
-         s.equalTo = INT32_MAX;
-         s.equalText = "abc";
-       },
-       "abc", true},
-      {"OR: a later condition still removes",
-       [](auto& s) {
-         s.removeWithDigit = true;
-         s.removeLonger = true;
-         s.maxLength = 2;
-       },
-       "abc", false},
+      {"nothing switched on", FilterSettings{}, "abc1", true},
+      {"1 digit", withDigit(), "ab3", false},
+      {"1 no digit", withDigit(), "abc", true},
+      {"2 letter", withLetter(), "12x", false},
+      {"2 chinese", withLetter(), kZhongGuo, true},
+      {"2 fa is no letter", withLetter(), kFa, true},
+      {"3 space", withNeither(), "a b", false},
+      {"3 chinese", withNeither(), kFa, false},
+      {"3 alphanumeric", withNeither(), "aZ09", true},
+      {"4 empty below 1", shorterThan(1), "", false},
+      {"4 at the bound", shorterThan(1), "a", true},
+      {"4 counts bytes", shorterThan(3), kFa, false},
+      {"4 negative bound", shorterThan(-1), "", true},
+      {"5 above", longerThan(3), "abcd", false},
+      {"5 at the bound", longerThan(3), "abc", true},
+      {"6 within tolerance", smallerThan(5), "4.99999995", true},
+      {"6 beyond tolerance", smallerThan(5), "4.9999998", false},
+      {"6 not a number reads 0", smallerThan(1), "abc", false},
+      {"7 beyond tolerance", largerThan(5), "5.0000002", false},
+      {"7 within tolerance", largerThan(5), "5.00000005", true},
+      {"7 equal", largerThan(5), "5", true},
+      {"8 empty S, empty value", without(""), "", false},
+      {"8 empty S, some value", without(""), "a", true},
+      {"8 S missing", without("b"), "ac", false},
+      {"8 S present", without("b"), "abc", true},
+      {"9 empty S, some value", with(""), "a", false},
+      {"9 empty S, empty value", with(""), "", true},
+      {"9 case counts", with("B"), "abc", true},
+      {"9 not inside a character", with("l"), kFa, true},
+      {"10 range past the end", rangeIsNot(5, 9, "abc"), "abc", false},
+      {"10 range matches", rangeIsNot(1, 3, "134"), "1345", true},
+      {"11 prefix matches", rangeIs(1, 3, "134"), "13412345678", false},
+      {"11 other prefix", rangeIs(1, 3, "134"), "13512345678", true},
+      {"11 short value", rangeIs(1, 3, "134"), "13", true},
+      {"11 range past the end, empty X", rangeIs(5, 9, ""), "abc", false},
+      {"11 extreme bounds do not overflow", rangeIs(INT32_MIN, INT32_MAX, "abc"), "abc", true},
+      {"OR: a later condition still removes", digitOrLong, "abc", false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    FilterSettings settings;
-    c.set(settings);
-    EXPECT_EQ(passesFilter(c.value, settings), c.keep);
+    EXPECT_EQ(passesFilter(c.value, c.settings), c.keep);
   }
 }
 
@@ -215,12 +223,12 @@ TEST_F(FilterLinesJob, RemovesWholeLinesKeepsOrderAndSharesBytes) {
   EXPECT_EQ(linesOf(state.store.removedLines), (Lines{"b,22", "c,3,"}));
   EXPECT_EQ(state.store.removedLines.at(1).data(), removedBytes);
   EXPECT_EQ(state.store.progress(), 100);
-  EXPECT_EQ(host.calls(), (Lines{"setEnabled 按钮1 0", "setEnabled 按钮2 0", "setEnabled 按钮3 0",
-                                 "setEnabled 分组框1 0", "setEnabled 选择夹2 0", "setProgressBar 0",
-                                 "clearItems", "setProgressBar 100", "setItemCount 2",
-                                 "setEnabled 按钮1 1", "setEnabled 按钮2 1", "setEnabled 按钮3 1",
-                                 "setEnabled 分组框1 1", "setEnabled 选择夹2 1",
-                                 "showMessage info 处理完成！被剔除的数据行数：2"}));
+  EXPECT_EQ(host.calls(),
+            (Lines{"setEnabled 按钮1 0", "setEnabled 按钮2 0", "setEnabled 按钮3 0",
+                   "setEnabled 分组框1 0", "setEnabled 选择夹2 0", "setProgressBar 0", "clearItems",
+                   "setProgressBar 100", "setItemCount 2", "setEnabled 按钮1 1",
+                   "setEnabled 按钮2 1", "setEnabled 按钮3 1", "setEnabled 分组框1 1",
+                   "setEnabled 选择夹2 1", "showMessage info 处理完成！被剔除的数据行数：2"}));
 }
 
 TEST_F(FilterLinesJob, ChineseLinesAreNotTakenForLetters) {
@@ -275,7 +283,8 @@ TEST_F(FilterLinesJob, RefusalsChangeNothing) {
     EXPECT_EQ(host.messages(), r.messages);
     EXPECT_TRUE(host.calls("clearItems").empty());
     EXPECT_EQ(host.calls("setItemCount"), (Lines{"setItemCount 2"}));
-    for (const auto& call : host.calls("showMessage")) EXPECT_EQ(call.rfind("showMessage error", 0), 0u);
+    for (const auto& call : host.calls("showMessage"))
+      EXPECT_EQ(call.rfind("showMessage error", 0), 0u);
   }
 }
 

@@ -28,16 +28,14 @@ TEST(ClassifyMobileNumber, EveryPrefixOfTheThreeTables) {
       {"158", K::ChinaMobile},  {"159", K::ChinaMobile},  {"172", K::ChinaMobile},
       {"178", K::ChinaMobile},  {"182", K::ChinaMobile},  {"183", K::ChinaMobile},
       {"184", K::ChinaMobile},  {"187", K::ChinaMobile},  {"188", K::ChinaMobile},
-      {"198", K::ChinaMobile},
-      {"130", K::ChinaUnicom},  {"131", K::ChinaUnicom},  {"132", K::ChinaUnicom},
-      {"145", K::ChinaUnicom},  {"146", K::ChinaUnicom},  {"155", K::ChinaUnicom},
-      {"156", K::ChinaUnicom},  {"166", K::ChinaUnicom},  {"171", K::ChinaUnicom},
-      {"175", K::ChinaUnicom},  {"176", K::ChinaUnicom},  {"185", K::ChinaUnicom},
-      {"186", K::ChinaUnicom},
-      {"133", K::ChinaTelecom}, {"149", K::ChinaTelecom}, {"153", K::ChinaTelecom},
-      {"173", K::ChinaTelecom}, {"174", K::ChinaTelecom}, {"177", K::ChinaTelecom},
-      {"180", K::ChinaTelecom}, {"181", K::ChinaTelecom}, {"189", K::ChinaTelecom},
-      {"199", K::ChinaTelecom},
+      {"198", K::ChinaMobile},  {"130", K::ChinaUnicom},  {"131", K::ChinaUnicom},
+      {"132", K::ChinaUnicom},  {"145", K::ChinaUnicom},  {"146", K::ChinaUnicom},
+      {"155", K::ChinaUnicom},  {"156", K::ChinaUnicom},  {"166", K::ChinaUnicom},
+      {"171", K::ChinaUnicom},  {"175", K::ChinaUnicom},  {"176", K::ChinaUnicom},
+      {"185", K::ChinaUnicom},  {"186", K::ChinaUnicom},  {"133", K::ChinaTelecom},
+      {"149", K::ChinaTelecom}, {"153", K::ChinaTelecom}, {"173", K::ChinaTelecom},
+      {"174", K::ChinaTelecom}, {"177", K::ChinaTelecom}, {"180", K::ChinaTelecom},
+      {"181", K::ChinaTelecom}, {"189", K::ChinaTelecom}, {"199", K::ChinaTelecom},
   };
   ASSERT_EQ(prefixes.size(), 45u);
   // Every three-digit start: the 45 give their carrier, all others are another carrier.
@@ -97,12 +95,13 @@ class MobileFilterJob : public ::testing::Test {
 
 // A: China Mobile, B: Unicom, C: Telecom, D: another carrier, plus values that are no numbers.
 const Lines kMixed = {
-    "a,13800138000",           // mobile
-    "b, 13000000000 ",         // unicom, ASCII spaces around
-    "c,\xA1\xA1" "13300000000",  // telecom, a full-width space before
-    "d,01234567890",           // other
-    "e,1380013800",            // ten digits
-    "f",                       // no column 2
+    "a,13800138000",    // mobile
+    "b, 13000000000 ",  // unicom, ASCII spaces around
+    "c,\xA1\xA1"
+    "13300000000",    // telecom, a full-width space before
+    "d,01234567890",  // other
+    "e,1380013800",   // ten digits
+    "f",              // no column 2
 };
 
 TEST_F(MobileFilterJob, CarrierModeKeepsTickedCarriersOnly) {
@@ -120,17 +119,20 @@ TEST_F(MobileFilterJob, CarrierModeKeepsTickedCarriersOnly) {
       {{}, {}},
   };
   for (const auto& c : cases) {
-    for (const char* box : {"选择框12", "选择框13", "选择框14", "选择框15"}) host.setChecked(box, false);
+    for (const char* box : {"选择框12", "选择框13", "选择框14", "选择框15"})
+      host.setChecked(box, false);
     for (const char* box : c.ticked) host.setChecked(box, true);
     run(kMixed);
     // Lines are stored unchanged, spaces included; the rest go to removedLines in order.
     EXPECT_EQ(kept(), c.kept);
     Lines expectedRemoved;
     for (const auto& line : kMixed) {
-      if (std::find(c.kept.begin(), c.kept.end(), line) == c.kept.end()) expectedRemoved.push_back(line);
+      if (std::find(c.kept.begin(), c.kept.end(), line) == c.kept.end())
+        expectedRemoved.push_back(line);
     }
     EXPECT_EQ(removed(), expectedRemoved);
-    EXPECT_EQ(host.lastMessage(), "处理完成！被剔除的数据行数：" + std::to_string(expectedRemoved.size()));
+    EXPECT_EQ(host.lastMessage(),
+              "处理完成！被剔除的数据行数：" + std::to_string(expectedRemoved.size()));
   }
 }
 

@@ -132,7 +132,8 @@ TEST_F(SubtractJob, MissingFileEndsSilentlyOrIsRefused) {
     runByColumn({"b", "a"});
     EXPECT_EQ(kept(), (Lines{"b", "a"}));
     EXPECT_EQ(removed(), (Lines{"old"}));
-    EXPECT_EQ(host.calls("showMessage"), (Lines{"showMessage error 注意：没有分隔符或列位置错误！"}));
+    EXPECT_EQ(host.calls("showMessage"),
+              (Lines{"showMessage error 注意：没有分隔符或列位置错误！"}));
     EXPECT_TRUE(host.calls("clearItems").empty());
   }
 }
@@ -140,7 +141,9 @@ TEST_F(SubtractJob, MissingFileEndsSilentlyOrIsRefused) {
 TEST_F(SubtractJob, UnreadableComparisonFileIsAnErrorAndChangesNothing) {
   std::vector<std::string> paths = {dir.path()};  // a folder
   std::string utf16 = dir.file("utf16.txt");
-  writeFile(utf16, std::string("\xFF\xFE" "a\0\r\0\n\0", 8));
+  writeFile(utf16, std::string("\xFF\xFE"
+                               "a\0\r\0\n\0",
+                               8));
   paths.push_back(utf16);
   if (!testing::runningAsRoot()) {
     std::string locked = dir.file("locked.txt");
@@ -157,7 +160,9 @@ TEST_F(SubtractJob, UnreadableComparisonFileIsAnErrorAndChangesNothing) {
       EXPECT_EQ(kept(), (Lines{"b", "a"}));  // not even sorted
       EXPECT_EQ(removed(), (Lines{"old"}));
       ASSERT_EQ(host.calls("showMessage").size(), 1u);
-      EXPECT_EQ(host.calls("showMessage")[0].rfind("showMessage error 注意：无法读取文件：" + path, 0), 0u);
+      EXPECT_EQ(
+          host.calls("showMessage")[0].rfind("showMessage error 注意：无法读取文件：" + path, 0),
+          0u);
       EXPECT_EQ(host.calls("setItemCount"), (Lines{"setItemCount 2"}));
       expectWorkListsEmpty();
     }
@@ -203,7 +208,8 @@ TEST_F(SubtractJob, ByColumnRefusesBadSettings) {
     runByColumn({"b", "a"});
     EXPECT_EQ(kept(), (Lines{"b", "a"}));
     EXPECT_EQ(removed(), (Lines{"old"}));
-    EXPECT_EQ(host.calls("showMessage"), (Lines{"showMessage error 注意：没有分隔符或列位置错误！"}));
+    EXPECT_EQ(host.calls("showMessage"),
+              (Lines{"showMessage error 注意：没有分隔符或列位置错误！"}));
     EXPECT_TRUE(host.calls("clearItems").empty());
   }
 }
