@@ -14,13 +14,20 @@ using Generator = Text (*)(int32_t count);
 // The generator a marker stands for, or nullptr when the byte is no marker.
 Generator generatorOf(char byte) {
   switch (byte) {
-    case '\\': return randomDigits;
-    case '*': return randomLowerLetters;
-    case '@': return randomUpperLetters;
-    case '%': return randomLetters;
-    case '#': return randomSymbols;
-    case '$': return randomChineseChars;
-    default: return nullptr;
+    case '\\':
+      return randomDigits;
+    case '*':
+      return randomLowerLetters;
+    case '@':
+      return randomUpperLetters;
+    case '%':
+      return randomLetters;
+    case '#':
+      return randomSymbols;
+    case '$':
+      return randomChineseChars;
+    default:
+      return nullptr;
   }
 }
 

@@ -44,7 +44,8 @@ StripOptions readOptions(JobHost& host) {
 }  // namespace
 
 Text keepAlphanumericAndAt(TextView value) {
-  return filterCharacters(value, false, [](char c) { return isLetter(c) || isDigit(c) || c == '@'; });
+  return filterCharacters(value, false,
+                          [](char c) { return isLetter(c) || isDigit(c) || c == '@'; });
 }
 
 Text removeLetterBytes(TextView value) {

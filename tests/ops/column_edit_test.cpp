@@ -45,8 +45,8 @@ TEST(ColumnEdit, RewritesLinesThatHaveTheColumnsAndKeepsTheOthersExactly) {
       {"swap two-byte delimiter", SwapColumns, swap("||", "1", "2"), "x||y|z", "y|z||x"},
       {"swap ignores a trail byte", SwapColumns, swap("|", "1", "2"), kTrailBar + "|b",
        "b|" + kTrailBar},
-      {"swap double-byte delimiter", SwapColumns, swap(kWideComma, "1", "2"), "a" + kWideComma + "b",
-       "b" + kWideComma + "a"},
+      {"swap double-byte delimiter", SwapColumns, swap(kWideComma, "1", "2"),
+       "a" + kWideComma + "b", "b" + kWideComma + "a"},
       {"delete middle", DeleteColumn, remove(",", "2"), "a,b,c", "a,c"},
       {"delete first", DeleteColumn, remove(",", "1"), "a,b", "b"},
       {"delete drops a trailing delimiter", DeleteColumn, remove(",", "2"), "a,b,", "a"},
@@ -77,12 +77,8 @@ TEST(ColumnEdit, RewritesLinesThatHaveTheColumnsAndKeepsTheOthersExactly) {
 
 TEST(ColumnEdit, SucceedsSilentlyInsideTheFrame) {
   for (JobBody body : {SwapColumns, DeleteColumn, AppendSuffix}) {
-    Boxes boxes = {{kDelimiter, ","},
-                   {kSwapFirstColumnBox, "1"},
-                   {kSwapSecondColumnBox, "2"},
-                   {kDeleteColumnBox, "1"},
-                   {kSuffixColumnBox, "1"},
-                   {kSuffixTextBox, "!"}};
+    Boxes boxes = {{kDelimiter, ","},       {kSwapFirstColumnBox, "1"}, {kSwapSecondColumnBox, "2"},
+                   {kDeleteColumnBox, "1"}, {kSuffixColumnBox, "1"},    {kSuffixTextBox, "!"}};
     auto outcome = runRewriteJob(body, {"a,b", "c", "d,e"}, withBoxes(boxes));
     EXPECT_EQ(outcome.calls, frameCalls(3, true));
     EXPECT_EQ(outcome.progress, 100);

@@ -23,19 +23,27 @@ Piece literal(std::string text) { return {Kind::Literal, 0, std::move(text)}; }
 Piece run(Kind kind, int count) { return {kind, count, {}}; }
 
 bool isKind(Kind kind, TextView c) {
-  static const std::set<TextView> symbols(randomSymbolEntries().begin(), randomSymbolEntries().end());
+  static const std::set<TextView> symbols(randomSymbolEntries().begin(),
+                                          randomSymbolEntries().end());
   auto byte = [&](size_t i) { return static_cast<unsigned char>(c[i]); };
   bool lower = c.size() == 1 && c[0] >= 'a' && c[0] <= 'z';
   bool upper = c.size() == 1 && c[0] >= 'A' && c[0] <= 'Z';
   switch (kind) {
-    case Kind::Digit: return c.size() == 1 && c[0] >= '1' && c[0] <= '9';
-    case Kind::Lower: return lower;
-    case Kind::Upper: return upper;
-    case Kind::Letter: return lower || upper;
-    case Kind::Symbol: return symbols.contains(c);
+    case Kind::Digit:
+      return c.size() == 1 && c[0] >= '1' && c[0] <= '9';
+    case Kind::Lower:
+      return lower;
+    case Kind::Upper:
+      return upper;
+    case Kind::Letter:
+      return lower || upper;
+    case Kind::Symbol:
+      return symbols.contains(c);
     case Kind::Chinese:
-      return c.size() == 2 && byte(0) >= 0xB0 && byte(0) <= 0xDA && byte(1) >= 0xB0 && byte(1) <= 0xDA;
-    case Kind::Literal: break;
+      return c.size() == 2 && byte(0) >= 0xB0 && byte(0) <= 0xDA && byte(1) >= 0xB0 &&
+             byte(1) <= 0xDA;
+    case Kind::Literal:
+      break;
   }
   return false;
 }
@@ -81,7 +89,8 @@ TEST(GenerateFromPattern, ExpandsEscapesByTheirClosingMarker) {
       {"$3$", {run(Kind::Chinese, 3)}},
       {"\\2*", {run(Kind::Lower, 2)}},
       {"*2\\", {run(Kind::Digit, 2)}},
-      {"a\\1\\b#2$c", {literal("a"), run(Kind::Digit, 1), literal("b"), run(Kind::Chinese, 2), literal("c")}},
+      {"a\\1\\b#2$c",
+       {literal("a"), run(Kind::Digit, 1), literal("b"), run(Kind::Chinese, 2), literal("c")}},
       {"\\\\", {}},
       {"\\0\\", {}},
       {"\\-3\\", {}},
@@ -121,7 +130,8 @@ TEST(GenerateFromPattern, TrailBytesAreNeverMarkers) {
 
 TEST(GenerateColumn, AppendsTheDelimiterAndAFreshTextToEveryLine) {
   const std::vector<std::string> lines = {"a", "", "b,", "c,d"};
-  auto outcome = runRewriteJob(GenerateColumn, lines, withBoxes({{kDelimiter, ","}, {kPatternBox, "ID\\3\\"}}));
+  auto outcome = runRewriteJob(GenerateColumn, lines,
+                               withBoxes({{kDelimiter, ","}, {kPatternBox, "ID\\3\\"}}));
   ASSERT_EQ(outcome.lines.size(), lines.size());
   for (size_t i = 0; i < lines.size(); ++i) {
     SCOPED_TRACE(lines[i]);

@@ -35,10 +35,11 @@ struct GeneratorCase {
 };
 
 const std::vector<GeneratorCase>& generatorCases() {
-  static const std::set<TextView> symbols(randomSymbolEntries().begin(), randomSymbolEntries().end());
+  static const std::set<TextView> symbols(randomSymbolEntries().begin(),
+                                          randomSymbolEntries().end());
   static const std::vector<GeneratorCase> cases = {
-      {"digits", randomDigits, [](TextView c) { return c.size() == 1 && c[0] >= '1' && c[0] <= '9'; },
-       9},
+      {"digits", randomDigits,
+       [](TextView c) { return c.size() == 1 && c[0] >= '1' && c[0] <= '9'; }, 9},
       {"lower letters", randomLowerLetters, isLower, 26},
       {"upper letters", randomUpperLetters, isUpper, 26},
       {"letters", randomLetters, [](TextView c) { return isLower(c) || isUpper(c); }, 52},
@@ -88,11 +89,12 @@ TEST(RandomText, SymbolListHoldsItsEntriesAsGbk) {
   EXPECT_EQ(twice, (std::vector<TextView>{"`", "\xA8\xDA", "\xA8\xDE", "\xA8\xE2", "\xA8\xE6"}));
   EXPECT_EQ(entries.front(), "{");
   EXPECT_EQ(entries[3], "\\");
-  EXPECT_EQ(entries[17], "\xA1\xB6");  // 《
-  EXPECT_EQ(entries[58], "\xA2\xD9");  // ①
+  EXPECT_EQ(entries[17], "\xA1\xB6");     // 《
+  EXPECT_EQ(entries[58], "\xA2\xD9");     // ①
   EXPECT_EQ(entries.back(), "\xA1\xCC");  // √
   for (TextView entry : entries) {
-    EXPECT_TRUE(entry.size() == 1 || (entry.size() == 2 && isLeadByte(static_cast<unsigned char>(entry[0]))))
+    EXPECT_TRUE(entry.size() == 1 ||
+                (entry.size() == 2 && isLeadByte(static_cast<unsigned char>(entry[0]))))
         << std::string(entry);
   }
 }

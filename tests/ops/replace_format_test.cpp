@@ -41,8 +41,9 @@ TEST(ReplaceText, ReplacesAtCharacterBoundariesWithoutOverlapOrRescan) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.find + " -> " + c.replacement + " in " + c.line.line);
     // No delimiter is given: the replace does not need one.
-    auto outcome = runRewriteJob(ReplaceText, {c.line.line, "zzz"},
-                                 withBoxes({{kFindTextBox, c.find}, {kReplacementBox, c.replacement}}));
+    auto outcome =
+        runRewriteJob(ReplaceText, {c.line.line, "zzz"},
+                      withBoxes({{kFindTextBox, c.find}, {kReplacementBox, c.replacement}}));
     EXPECT_EQ(outcome.lines, (std::vector<std::string>{c.line.expected, "zzz"}));
     EXPECT_EQ(outcome.sameHandle, (std::vector<bool>{c.line.expected == c.line.line, true}));
     EXPECT_EQ(outcome.calls, frameCalls(2, true));
@@ -80,7 +81,8 @@ TEST(FormatLines, TrimsColumnsAndDropsBlankOnes) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE("[" + c.line.line + "] at [" + c.delimiter + "]");
-    auto outcome = runRewriteJob(FormatLines, {c.line.line}, withBoxes({{kDelimiter, c.delimiter}}));
+    auto outcome =
+        runRewriteJob(FormatLines, {c.line.line}, withBoxes({{kDelimiter, c.delimiter}}));
     EXPECT_EQ(outcome.lines, (std::vector<std::string>{c.line.expected}));
     EXPECT_EQ(outcome.sameHandle, (std::vector<bool>{c.line.expected == c.line.line}));
     EXPECT_EQ(outcome.calls, frameCalls(1, true));

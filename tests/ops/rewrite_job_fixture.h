@@ -37,7 +37,8 @@ inline RewriteOutcome runRewriteJob(JobBody body, const std::vector<std::string>
   outcome.lines = linesOf(state.store.workingLines);
   for (size_t i = 0; i < before.size() && i < outcome.lines.size(); ++i) {
     TextView after = state.store.workingLines.at(int32_t(i) + 1);
-    outcome.sameHandle.push_back(after.data() == before[i].data() && after.size() == before[i].size());
+    outcome.sameHandle.push_back(after.data() == before[i].data() &&
+                                 after.size() == before[i].size());
   }
   outcome.calls = host.calls();
   for (const auto& call : host.calls("showMessage")) outcome.messages.push_back(call.substr(12));
@@ -49,8 +50,9 @@ inline RewriteOutcome runRewriteJob(JobBody body, const std::vector<std::string>
 // The frame calls of a job that checked its settings and, when `emptied`, emptied the list
 // view before rewriting; the count is the number of lines it leaves.
 inline std::vector<std::string> frameCalls(int32_t count, bool emptied) {
-  std::vector<std::string> calls = {"setEnabled 按钮1 0",   "setEnabled 按钮2 0",   "setEnabled 按钮3 0",
-                                    "setEnabled 分组框1 0", "setEnabled 选择夹2 0", "setProgressBar 0"};
+  std::vector<std::string> calls = {"setEnabled 按钮1 0",   "setEnabled 按钮2 0",
+                                    "setEnabled 按钮3 0",   "setEnabled 分组框1 0",
+                                    "setEnabled 选择夹2 0", "setProgressBar 0"};
   if (emptied) calls.push_back("clearItems");
   calls.insert(calls.end(), {"setProgressBar 100", "setItemCount " + std::to_string(count),
                              "setEnabled 按钮1 1", "setEnabled 按钮2 1", "setEnabled 按钮3 1",

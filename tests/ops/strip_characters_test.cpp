@@ -36,8 +36,7 @@ TEST(CharacterFilters, JudgeWholeCharacters) {
        kTrailLower + "a" + kTrailUpper + "Z", kTrailLower + kTrailUpper},
       {"letters keep signs", removeLetterBytes, "a@b-c", "@-"},
       {"digits", removeDigitBytes, "A1" + kZhang + "b2", "A" + kZhang + "b"},
-      {"digits keep extended characters whole", removeDigitBytes, kTrailDigit + "10",
-       kTrailDigit},
+      {"digits keep extended characters whole", removeDigitBytes, kTrailDigit + "10", kTrailDigit},
       {"digits of all ten", removeDigitBytes, "x1234567890y", "xy"},
       {"empty", removeDigitBytes, "", ""},
   };
@@ -91,8 +90,8 @@ TEST(StripColumnValue, AppliesTheTickedOptionsInOrder) {
 }
 
 std::function<void(RecordingHost&)> stripSettings(std::string delimiter, std::string column,
-                                                   std::vector<std::string_view> ticked,
-                                                   std::string custom = "") {
+                                                  std::vector<std::string_view> ticked,
+                                                  std::string custom = "") {
   return [=](RecordingHost& host) {
     host.setGbkText(kDelimiter, delimiter);
     host.setGbkText(kStripColumnBox, column);
@@ -124,7 +123,8 @@ TEST(StripCharacters, StripsOneColumnAndRebuildsEveryLine) {
       {"extended characters stay whole", stripSettings("@", "1", {kRemoveLettersCheck}),
        kTrailAt + "ab@c", kTrailAt + "@c"},
       {"nothing to strip", stripSettings(",", "1", {kRemoveDigitsCheck}), "ab,c", "ab,c"},
-      {"a stripped column is trimmed", stripSettings(",", "1", {kRemoveDigitsCheck}), "1 a 1,b", "a,b"},
+      {"a stripped column is trimmed", stripSettings(",", "1", {kRemoveDigitsCheck}), "1 a 1,b",
+       "a,b"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
