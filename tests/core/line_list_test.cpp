@@ -67,5 +67,17 @@ TEST(LineList, StoresLinesLongerThanAnArenaChunk) {
   EXPECT_EQ(list.at(3), "b");
 }
 
+TEST(LineList, CompactionDropsTheTextsOfRewrittenLines) {
+  LineList list;
+  for (int i = 0; i < 40; ++i) list.append(std::string(1 << 20, 'a'));
+  for (int round = 0; round < 3; ++round) {
+    for (int32_t i = 1; i <= list.count(); ++i) list.replace(i, std::string(1 << 20, char('b' + round)));
+  }
+  EXPECT_GT(list.arenaBytes(), size_t(150) << 20);
+  list.compactIfWasteful();
+  EXPECT_LE(list.arenaBytes(), size_t(41) << 20);
+  EXPECT_EQ(list.at(40), std::string(1 << 20, 'd'));
+}
+
 }  // namespace
 }  // namespace quorvan
