@@ -307,7 +307,7 @@ class MainWindowTest : public QObject {
     f.desktop.fileAnswers.push_back(exported);
     f.click("按钮2");
     QTRY_COMPARE(f.desktop.openMessages(), size_t(2));
-    QCOMPARE(f.desktop.texts(), (QStringList{"导入完毕，总数：340 行！", "导出完毕！"}));
+    QCOMPARE(f.desktop.texts(), (QStringList{"导入完毕，总数：380 行！", "导出完毕！"}));
     QVERIFY(!f.desktop.messages[0].modal);
     QCOMPARE(f.window->host().runningJobs(), 2);
     f.desktop.dismiss(1);

@@ -13,7 +13,7 @@
 namespace quorvan::testing {
 
 inline QString examplesFolder() { return qEnvironmentVariable("QUORVAN_EXAMPLES"); }
-inline QString exampleFile() { return examplesFolder() + "/numbers.txt"; }
+inline QString exampleFile() { return examplesFolder() + "/mobile-numbers.txt"; }
 
 struct WindowFixture {
   EngineState state;
