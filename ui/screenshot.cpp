@@ -78,7 +78,10 @@ int renderScreenshot(const QString& inputFile, const QString& outputPng, int pag
   }
   if (auto* column = window.control<QLineEdit>("编辑框25")) column->setText(QStringLiteral("1"));
   window.listView().selectItem(2);
-  QApplication::processEvents();
+  // Let the progress timer show the finished import.
+  QElapsedTimer settle;
+  settle.start();
+  while (settle.elapsed() < 600) QApplication::processEvents(QEventLoop::AllEvents, 50);
 
   if (!window.grab().save(outputPng)) {
     std::fprintf(stderr, "cannot write %s\n", qPrintable(outputPng));
