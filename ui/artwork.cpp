@@ -1,9 +1,9 @@
 #include "ui/artwork.h"
 
 #include <QLinearGradient>
-#include <algorithm>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace quorvan::ui {
 namespace {
@@ -22,8 +22,8 @@ void drawMark(QPainter& painter, const QRectF& area) {
   painter.setBrush(sky);
   painter.drawRoundedRect(area.adjusted(1, 1, -1, -1), h * 0.16, h * 0.16);
 
-  painter.setPen(QPen(QColor(255, 255, 255, 200), std::max(h * 0.05, 1.0), Qt::SolidLine,
-                      Qt::RoundCap));
+  painter.setPen(
+      QPen(QColor(255, 255, 255, 200), std::max(h * 0.05, 1.0), Qt::SolidLine, Qt::RoundCap));
   for (int i = 0; i < 5; ++i) {
     const qreal y = origin.y() + h * (0.22 + 0.14 * i);
     const qreal length = w * (0.22 + 0.06 * ((i * 7) % 3));

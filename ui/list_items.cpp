@@ -26,7 +26,8 @@ void fillListItem(const LineList& lines, ListItemRequest& request, char* buffer)
     return;
   }
   const TextView line = lines.at(request.row + 1);
-  std::memcpy(buffer, line.data(), fittingLength(line));
+  // An empty line may have no bytes at all behind it; the buffer's zero fill already says "".
+  if (!line.empty()) std::memcpy(buffer, line.data(), fittingLength(line));
 }
 
 }  // namespace quorvan::ui

@@ -42,7 +42,9 @@ QString fromUtf8(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
-QString fromGbk(TextView gbkText) { return QString::fromStdString(platform::gbkToUtf8Lossy(gbkText)); }
+QString fromGbk(TextView gbkText) {
+  return QString::fromStdString(platform::gbkToUtf8Lossy(gbkText));
+}
 
 std::optional<Text> toGbk(const QString& text) { return platform::utf8ToGbk(text.toStdString()); }
 
@@ -59,9 +61,8 @@ QString qtFilter(TextView gbkFilter) {
   return filters.join(QStringLiteral(";;"));
 }
 
-constexpr std::string_view kPageNames[kPageCount] = {"空格", "1",  "2",  "3",  "4",  "5",
-                                                     "6",    "7",  "8",  "9",  "10", "11",
-                                                     "12",   "13", "14", "15", "16"};
+constexpr std::string_view kPageNames[kPageCount] = {
+    "空格", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16"};
 
 // A button whose caption is longer than the button is wide goes on over several lines, as
 // "显示上一次被剔除数据" must.
@@ -76,8 +77,8 @@ class WrappingButton final : public QPushButton {
     initStyleOption(&option);
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(rect().adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
   }
 };
@@ -360,8 +361,8 @@ void MainWindow::chooseTextFile(std::string_view targetBox) {
 }
 
 void MainWindow::chooseMergeFiles() {
-  const QStringList chosen =
-      desktop_.chooseFiles(this, QStringLiteral("请选择一个或多个文件"), qtFilter(textFileFilter()));
+  const QStringList chosen = desktop_.chooseFiles(this, QStringLiteral("请选择一个或多个文件"),
+                                                  qtFilter(textFileFilter()));
   if (chosen.isEmpty()) return;
   Text joined;
   for (const QString& path : chosen) {
@@ -426,7 +427,9 @@ void MainWindow::copySelectedLine() {
   desktop_.setClipboardText(fromGbk(lines.at(row + 1)));
 }
 
-void MainWindow::showFilterPage() { showSettingsPage(operationEntry(OperationKind::FilterLines).page); }
+void MainWindow::showFilterPage() {
+  showSettingsPage(operationEntry(OperationKind::FilterLines).page);
+}
 
 void MainWindow::clearLines() {
   if (state_.gate.busy()) return;

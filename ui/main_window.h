@@ -6,8 +6,8 @@
 // Glue only: the operations are the engine's job bodies, started through startJob and
 // dispatchOperation; the window gives them their settings by form name. Every control's
 // object name is its form name. Window thread only, except host(), which jobs call from theirs.
-#include <QWidget>
 #include <QTimer>
+#include <QWidget>
 #include <map>
 #include <memory>
 #include <string>

@@ -53,7 +53,8 @@ class ColumnModel : public QAbstractTableModel {
   std::vector<QString> titles_;
 };
 
-VirtualList::VirtualList() : columns_(new ColumnModel(this)), header_(new QHeaderView(Qt::Horizontal, this)) {
+VirtualList::VirtualList()
+    : columns_(new ColumnModel(this)), header_(new QHeaderView(Qt::Horizontal, this)) {
   header_->setModel(columns_);
   header_->setSectionsClickable(false);
   header_->setHighlightSections(false);
@@ -273,13 +274,26 @@ void VirtualList::keyPressEvent(QKeyEvent* event) {
   const int current = selected_ < 0 ? topIndex() : selected_;
   int target = -1;
   switch (event->key()) {
-    case Qt::Key_Up: target = current - 1; break;
-    case Qt::Key_Down: target = selected_ < 0 ? current : current + 1; break;
-    case Qt::Key_PageUp: target = current - page; break;
-    case Qt::Key_PageDown: target = current + page; break;
-    case Qt::Key_Home: target = 0; break;
-    case Qt::Key_End: target = count_ - 1; break;
-    default: return QAbstractScrollArea::keyPressEvent(event);
+    case Qt::Key_Up:
+      target = current - 1;
+      break;
+    case Qt::Key_Down:
+      target = selected_ < 0 ? current : current + 1;
+      break;
+    case Qt::Key_PageUp:
+      target = current - page;
+      break;
+    case Qt::Key_PageDown:
+      target = current + page;
+      break;
+    case Qt::Key_Home:
+      target = 0;
+      break;
+    case Qt::Key_End:
+      target = count_ - 1;
+      break;
+    default:
+      return QAbstractScrollArea::keyPressEvent(event);
   }
   target = std::clamp(target, 0, count_ - 1);
   setSelected(target);

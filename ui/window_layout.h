@@ -54,7 +54,8 @@ inline constexpr std::string_view kCompareByColumnFileButton = "按钮7";
 inline constexpr std::string_view kOutputFolderBox = "编辑框36";
 inline constexpr std::string_view kOutputFolderButton = "按钮8";
 inline constexpr std::string_view kCustomPrefixBox = "选择框23";
-inline constexpr std::string_view kCarrierBoxes[] = {"选择框12", "选择框13", "选择框14", "选择框15"};
+inline constexpr std::string_view kCarrierBoxes[] = {"选择框12", "选择框13", "选择框14",
+                                                     "选择框15"};
 
 // The operation group "分组框1", without its radio buttons.
 std::span<const ControlSpec> operationGroupControls();

@@ -71,8 +71,8 @@ class ListViewTest : public QObject {
         {0, 1, "13800138000"},
         {1, 0, "2"},  // an empty line keeps its number
         {1, 1, ""},
-        {2, 1, std::string(1023, 'x')},  // fits with its terminating zero
-        {3, 1, std::string(1023, 'y')},  // too long: cut
+        {2, 1, std::string(1023, 'x')},     // fits with its terminating zero
+        {3, 1, std::string(1023, 'y')},     // too long: cut
         {4, 1, std::string(1022, '\xD6')},  // never half a character
         {5, 1, "a" + std::string(1022, '\xD6')},
         {6, 1, ""},  // a row the lines do not have
@@ -116,15 +116,15 @@ class ListViewTest : public QObject {
     list.create(&parent, 0, 0, 300, 200);
     list.insertColumn(-1, "Data", 200);
     const char* bytes[] = {"\xD6\xD0\xCE\xC4", "\x80", "x\x81\x7Fy", "ab\xD6"};
-    list.setItemTextHandler([&](ListItemRequest& request, char* buffer) {
-      std::strcpy(buffer, bytes[request.row]);
-    });
+    list.setItemTextHandler(
+        [&](ListItemRequest& request, char* buffer) { std::strcpy(buffer, bytes[request.row]); });
     list.setItemCount(4);
     QCOMPARE(list.cellText(0, 0), QString("中文"));
     QCOMPARE(list.cellText(1, 0), QString("€"));  // code page 936 has the euro at 0x80
     // Bytes that are no character show as such; the rest of the text still shows.
     const QString broken = list.cellText(2, 0);
-    QVERIFY2(broken.startsWith('x') && broken.endsWith('y') && broken.size() > 2, qPrintable(broken));
+    QVERIFY2(broken.startsWith('x') && broken.endsWith('y') && broken.size() > 2,
+             qPrintable(broken));
     QCOMPARE(list.cellText(3, 0).left(2), QString("ab"));
   }
 

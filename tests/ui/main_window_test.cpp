@@ -146,7 +146,8 @@ class MainWindowTest : public QObject {
     for (const Expected& e : expected) {
       QWidget* widget = f.window->control(e.name);
       QCOMPARE(widget->geometry(), e.place);
-      if (auto* button = qobject_cast<QAbstractButton*>(widget)) QCOMPARE(button->text(), e.caption);
+      if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        QCOMPARE(button->text(), e.caption);
     }
     QCOMPARE(f.window->control<QGroupBox>("分组框17")->parentWidget(), tabs->widget(16));
     QCOMPARE(f.window->control<QGroupBox>("分组框18")->parentWidget(), tabs->widget(15));
@@ -173,9 +174,11 @@ class MainWindowTest : public QObject {
       f.click(radio);
       QCOMPARE(f.window->currentPage(), page);
       QVERIFY(f.button(radio)->isChecked());
-      const std::string_view panel = operationEntry(
-          std::find_if(operationTable().begin(), operationTable().end(),
-                       [&](const OperationEntry& e) { return e.radio == radio; })->kind).panel;
+      const std::string_view panel =
+          operationEntry(std::find_if(operationTable().begin(), operationTable().end(),
+                                      [&](const OperationEntry& e) { return e.radio == radio; })
+                             ->kind)
+              .panel;
       QVERIFY(tabs->currentWidget()->isAncestorOf(f.window->control(panel)));
     }
     int checked = 0;
@@ -270,7 +273,8 @@ class MainWindowTest : public QObject {
     for (auto name : kFrameControls) QVERIFY2(!f.window->control(name)->isEnabled(), name.data());
     // Inside the group and the tabs: everything that could start a job or change a setting.
     for (auto name : {"按钮5", "编辑框1", "单选框1", "编辑框25"}) {
-      QVERIFY(!f.window->control(name)->isEnabledTo(nullptr) || !f.window->control(name)->isEnabled());
+      QVERIFY(!f.window->control(name)->isEnabledTo(nullptr) ||
+              !f.window->control(name)->isEnabled());
     }
     QCOMPARE(f.list().itemCount(), 0);
     QCOMPARE(f.list().cellText(0, 1), QString());

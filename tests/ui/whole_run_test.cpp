@@ -47,8 +47,7 @@ class WholeRunTest : public QObject {
     f.window->show();
     TempDir dir;
     QVERIFY(f.import(exampleFile()));
-    QCOMPARE(f.desktop.texts().back(),
-             QString("导入完毕，总数：%1 行！").arg(input.size()));
+    QCOMPARE(f.desktop.texts().back(), QString("导入完毕，总数：%1 行！").arg(input.size()));
     QCOMPARE(f.list().itemCount(), int(input.size()));
     QCOMPARE(f.list().cellText(0, 1).toStdString(), platform::gbkToUtf8Lossy(input[0]));
 
