@@ -412,6 +412,13 @@ int parseCommandLine(int argc, const char* const* argv, Console& console, BatchR
               "written, 2 for a usage error or a refused setting.");
   std::vector<Command> commands = buildCommands(root);
 
+  // CLI11 would only say that an operation is required.
+  if (argc >= 2 && argv[1][0] != '-' &&
+      std::none_of(commands.begin(), commands.end(),
+                   [name = std::string_view(argv[1])](const Command& c) { return c.name == name; })) {
+    console.error(str(kProgram) + ": '" + argv[1] + "' is not an operation; 'quorvan-cli -h' lists them.");
+    return kExitRefused;
+  }
   try {
     root.parse(argc, argv);
   } catch (const CLI::CallForHelp& help) {
