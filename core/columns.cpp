@@ -50,7 +50,9 @@ Text joinNonBlankColumns(std::span<const TextView> columns, TextView delimiter) 
   std::vector<TextView> kept;
   kept.reserve(columns.size());
   for (TextView column : columns) {
-    if (!removeAllSpaces(column).empty()) kept.push_back(trimBothEnds(column));
+    // Trimming leaves nothing exactly when removeAllSpaces would: a column of spaces only.
+    TextView trimmed = trimBothEnds(column);
+    if (!trimmed.empty()) kept.push_back(trimmed);
   }
   return join(std::span<const TextView>(kept), delimiter);
 }

@@ -10,7 +10,9 @@ namespace quorvan {
 // sort (empty before and after every sort). Each job sets count and calls just before it sorts.
 struct SortState {
   int32_t count = 0;
-  uint32_t calls = 0;
+  // 64 bits: a sort of ten million lines makes more calls than 32 bits can count, and a
+  // wrapped counter would send the progress back to 0 in mid-sort.
+  uint64_t calls = 0;
   TextView pivot;
 };
 

@@ -1,7 +1,7 @@
 #include "ops/sort_lines.h"
 
 #include "core/compare_text.h"
-#include "core/not_built.h"
+#include "core/job_frame.h"
 #include "core/numbers.h"
 
 namespace quorvan {
@@ -36,6 +36,11 @@ void sortWorkingLines(EngineState& state, bool descending) {
       descending);
 }
 
-void SortLines(Job& job) { refuseNotBuilt(job); }
+void SortLines(Job& job) {
+  openJobFrame(job);
+  const bool descending = job.host.isChecked(kDescendingBoxName);
+  sortWorkingLines(job.state, descending);
+  closeJobFrame(job);
+}
 
 }  // namespace quorvan
