@@ -47,10 +47,16 @@ int64_t findText(TextView t, TextView part) {
 
 std::vector<TextView> splitViews(TextView t, TextView separator) {
   std::vector<TextView> pieces;
-  if (t.empty()) return pieces;
+  splitViewsInto(t, separator, pieces);
+  return pieces;
+}
+
+void splitViewsInto(TextView t, TextView separator, std::vector<TextView>& pieces) {
+  pieces.clear();
+  if (t.empty()) return;
   if (separator.empty()) {
     pieces.push_back(t);
-    return pieces;
+    return;
   }
   size_t start = 0;
   size_t pos = 0;
@@ -64,7 +70,6 @@ std::vector<TextView> splitViews(TextView t, TextView separator) {
     }
   }
   if (start < t.size()) pieces.push_back(t.substr(start));
-  return pieces;
 }
 
 std::vector<Text> splitText(TextView t, TextView separator) {

@@ -23,6 +23,8 @@ int64_t findText(TextView t, TextView part);
 // The pieces of t between separators: none for the empty t; t itself for an empty separator;
 // an empty rest after the last separator adds nothing. The views look into t.
 std::vector<TextView> splitViews(TextView t, TextView separator);
+// The same pieces into `pieces` (cleared first), so a loop over many lines reuses one vector.
+void splitViewsInto(TextView t, TextView separator, std::vector<TextView>& pieces);
 std::vector<Text> splitText(TextView t, TextView separator);
 
 // Every occurrence of part, left to right without overlap, replaced; the replacement is never
