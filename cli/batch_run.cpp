@@ -147,6 +147,7 @@ int run(const BatchRequest& request, Console& console) {
   }
 
   // "导入": the window's import job, its dialog answered with INPUT.
+  state.store.setProgress(0);
   console.beginPhase("导入", state.store.progressPercent);
   {
     Job job(state, host, FrameKind::File);
@@ -167,6 +168,8 @@ int run(const BatchRequest& request, Console& console) {
   const size_t firstMessage = host.messages().size();
   const std::optional<Text> refusal =
       silentRefusal(entry.kind, host, state.store.workingLines.count());
+  // Each phase's bar starts empty, not at the last phase's 100.
+  state.store.setProgress(0);
   console.beginPhase(entry.caption, state.store.progressPercent);
   {
     Job job(state, host, entry.frame);
@@ -180,13 +183,13 @@ int run(const BatchRequest& request, Console& console) {
   }
 
   // "导出" (and "显示上一次被剔除数据"): every file finished before any takes its place.
-  console.beginPhase("导出", state.store.progressPercent);
   std::vector<LineSink*> sinks;
   if (removed) sinks.push_back(removed.get());
   if (result) sinks.push_back(result.get());
+  state.store.setProgress(0);
+  console.beginPhase("导出", state.store.progressPercent);
   for (LineSink* sink : sinks) {
     const LineList& lines = sink == removed.get() ? state.store.removedLines : state.store.workingLines;
-    state.store.setProgress(0);
     if (!sink->write(lines, state.store.progressPercent) || !sink->finish()) {
       console.endPhase();
       printError(console, sink->message());
