@@ -44,7 +44,9 @@ int judgeMessages(const HeadlessHost& host, size_t firstMessage) {
   return kExitRan;
 }
 
-void printError(Console& console, TextView gbkText) { console.error(platform::gbkToUtf8Lossy(gbkText)); }
+void printError(Console& console, TextView gbkText) {
+  console.error(platform::gbkToUtf8Lossy(gbkText));
+}
 
 // The files named in the operation's settings must be there before any work is done: a file
 // it reads must be readable, a folder it writes into must be a folder.
@@ -101,7 +103,9 @@ class LineSink {
   // The file takes its place; standard output has nothing left to do.
   bool publish() { return !path_ || file_.publish() || fail(file_.reason()); }
 
-  Text message() const { return cannotWriteMessage(path_ ? *path_ : standardOutputName(), reason_); }
+  Text message() const {
+    return cannotWriteMessage(path_ ? *path_ : standardOutputName(), reason_);
+  }
 
  private:
   bool fail(const std::string& reason) {
@@ -189,7 +193,8 @@ int run(const BatchRequest& request, Console& console) {
   state.store.setProgress(0);
   console.beginPhase("导出", state.store.progressPercent);
   for (LineSink* sink : sinks) {
-    const LineList& lines = sink == removed.get() ? state.store.removedLines : state.store.workingLines;
+    const LineList& lines =
+        sink == removed.get() ? state.store.removedLines : state.store.workingLines;
     if (!sink->write(lines, state.store.progressPercent) || !sink->finish()) {
       console.endPhase();
       printError(console, sink->message());

@@ -1,7 +1,6 @@
 #include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
-
 #include <deque>
 #include <map>
 #include <regex>
@@ -172,8 +171,9 @@ void buildCommand(CLI::App& root, Command& command) {
   CLI::App* app = root.add_subcommand(command.name, captions);
   command.app = app;
   app->fallthrough(false);
-  std::string footer = "Each option sets controls of the window, named by their form names (in "
-                       "brackets); --set FORMNAME=VALUE sets any of them, and a later setting wins.";
+  std::string footer =
+      "Each option sets controls of the window, named by their form names (in "
+      "brackets); --set FORMNAME=VALUE sets any of them, and a later setting wins.";
   if (command.entries.size() > 1) {
     footer += "\nWith --column the operation runs " + str(command.entries.back()->caption) + ".";
   }
@@ -206,16 +206,19 @@ void buildCommand(CLI::App& root, Command& command) {
   command.removed = app->add_option("--removed")
                         ->type_name("FILE")
                         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
-                        ->description("write the lines the operation removed to FILE "
-                                      "(显示上一次被剔除数据)");
+                        ->description(
+                            "write the lines the operation removed to FILE "
+                            "(显示上一次被剔除数据)");
   command.quiet = app->add_flag("-q,--quiet")->description("print no information messages");
-  command.progress = app->add_flag("--progress")->description("show a progress bar on standard error");
-  command.noProgress =
-      app->add_flag("--no-progress")->description("show no progress bar (default: shown on a terminal)");
-  command.set = app->add_option("--set")
-                    ->type_name("FORMNAME=VALUE")
-                    ->multi_option_policy(many)
-                    ->description("set a control of the window by its form name (1/0 for check boxes)");
+  command.progress =
+      app->add_flag("--progress")->description("show a progress bar on standard error");
+  command.noProgress = app->add_flag("--no-progress")
+                           ->description("show no progress bar (default: shown on a terminal)");
+  command.set =
+      app->add_option("--set")
+          ->type_name("FORMNAME=VALUE")
+          ->multi_option_policy(many)
+          ->description("set a control of the window by its form name (1/0 for check boxes)");
 }
 
 std::vector<Command> buildCommands(CLI::App& root) {
@@ -403,20 +406,24 @@ void fillRequest(const Command& command, BatchRequest& request) {
 }  // namespace
 
 int parseCommandLine(int argc, const char* const* argv, Console& console, BatchRequest& request) {
-  CLI::App root{"Runs one operation of the Quorvan text tool over INPUT (GBK text, one record "
-                "per line) and writes the result as 导出 does (CR LF after every line).",
-                str(kProgram)};
+  CLI::App root{
+      "Runs one operation of the Quorvan text tool over INPUT (GBK text, one record "
+      "per line) and writes the result as 导出 does (CR LF after every line).",
+      str(kProgram)};
   root.require_subcommand(1, 1);
-  root.footer("Run 'quorvan-cli OPERATION -h' for the options of an operation.\n"
-              "Exit status: 0 when the operation ran, 1 when a file could not be read or "
-              "written, 2 for a usage error or a refused setting.");
+  root.footer(
+      "Run 'quorvan-cli OPERATION -h' for the options of an operation.\n"
+      "Exit status: 0 when the operation ran, 1 when a file could not be read or "
+      "written, 2 for a usage error or a refused setting.");
   std::vector<Command> commands = buildCommands(root);
 
   // CLI11 would only say that an operation is required.
   if (argc >= 2 && argv[1][0] != '-' &&
-      std::none_of(commands.begin(), commands.end(),
-                   [name = std::string_view(argv[1])](const Command& c) { return c.name == name; })) {
-    console.error(str(kProgram) + ": '" + argv[1] + "' is not an operation; 'quorvan-cli -h' lists them.");
+      std::none_of(
+          commands.begin(), commands.end(),
+          [name = std::string_view(argv[1])](const Command& c) { return c.name == name; })) {
+    console.error(str(kProgram) + ": '" + argv[1] +
+                  "' is not an operation; 'quorvan-cli -h' lists them.");
     return kExitRefused;
   }
   try {

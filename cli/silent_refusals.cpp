@@ -1,54 +1,55 @@
 #include "cli/silent_refusals.h"
 
 #include "core/numbers.h"
+#include "ops/operation_options.h"
 #include "platform/files.h"
 
 namespace quorvan::cli {
 namespace {
 
-int32_t number(JobHost& host, std::string_view box) { return toInt(host.controlText(box)); }
+// The edit box that the operation's option `name` fills (its first value), from the one table.
+std::string_view boxOf(OperationKind kind, std::string_view name) {
+  for (const auto& option : commandOptions(kind)) {
+    if (option.name == name) return option.values[0].box;
+  }
+  return {};
+}
 
 }  // namespace
 
 std::optional<Text> silentRefusal(OperationKind kind, JobHost& host, int32_t lineCount) {
   using K = OperationKind;
+  auto text = [&](std::string_view option) { return host.controlText(boxOf(kind, option)); };
+  auto number = [&](std::string_view option) { return toInt(text(option)); };
   const Text badColumn = gbk("注意：列位置错误！");
   switch (kind) {
-    case K::SwapColumns: {
-      const int32_t a = number(host, "编辑框2");
-      const int32_t b = number(host, "编辑框3");
-      if (a < 1 || b < 1) return badColumn;
-      if (a == b) return gbk("注意：两个列位置相同！");
+    case K::SwapColumns:
+      if (number("A") < 1 || number("B") < 1) return badColumn;
+      if (number("A") == number("B")) return gbk("注意：两个列位置相同！");
       return std::nullopt;
-    }
     case K::DeleteColumn:
-      if (number(host, "编辑框5") < 1) return badColumn;
+      if (number("N") < 1) return badColumn;
       return std::nullopt;
     case K::AppendSuffix:
-      if (number(host, "编辑框8") < 1) return badColumn;
+    case K::FilterLines:
+    case K::FilterMobileNumbers:
+      if (number("--column") < 1) return badColumn;
       return std::nullopt;
     case K::ReplaceText:
-      if (host.controlText("编辑框4").empty()) return gbk("注意：没有需要查找的文本！");
-      return std::nullopt;
-    case K::FilterLines:
-      if (number(host, "编辑框10") < 1) return badColumn;
-      return std::nullopt;
-    case K::FilterMobileNumbers:
-      if (number(host, "编辑框25") < 1) return badColumn;
+      if (text("FIND").empty()) return gbk("注意：没有需要查找的文本！");
       return std::nullopt;
     case K::SubtractFile:
-      if (!platform::fileExists(host.controlText("编辑框26"))) return gbk("注意：没有对比文件！");
+      if (!platform::fileExists(text("FILE"))) return gbk("注意：没有对比文件！");
       return std::nullopt;
     case K::AppendBlankLines: {
-      const Text count = host.controlText("编辑框31");
-      if (count.empty()) return gbk("注意：没有行数！");
-      const int32_t n = toInt(count);
+      if (text("N").empty()) return gbk("注意：没有行数！");
+      const int32_t n = number("N");
       if (n < 0 && int64_t(lineCount) + n < 0) return gbk("注意：要去掉的行数多于现有的行数！");
       return std::nullopt;
     }
     case K::SplitExport:
-      if (number(host, "编辑框34") <= 0) return gbk("注意：分割份数错误！");
-      if (!platform::fileExists(host.controlText("编辑框36"))) return gbk("注意：没有写出目录！");
+      if (number("N") <= 0) return gbk("注意：分割份数错误！");
+      if (!platform::fileExists(text("DIR"))) return gbk("注意：没有写出目录！");
       return std::nullopt;
     default:
       return std::nullopt;

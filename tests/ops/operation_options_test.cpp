@@ -23,7 +23,8 @@ Reach reachOfAllOptions() {
   auto add = [&reach](std::span<const CommandOption> options) {
     for (const auto& option : options) {
       if (!option.checkBox.empty()) reach.checkBoxes.insert(std::string(option.checkBox));
-      for (const auto& choice : option.choices) reach.checkBoxes.insert(std::string(choice.checkBox));
+      for (const auto& choice : option.choices)
+        reach.checkBoxes.insert(std::string(choice.checkBox));
       for (const auto& value : option.values) {
         if (!value.box.empty()) ++reach.valueBoxes[std::string(value.box)];
       }
