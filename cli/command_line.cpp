@@ -398,6 +398,9 @@ void fillRequest(const Command& command, BatchRequest& request) {
     }
     request.removed = path(command.removed, "--removed");
   }
+  if (request.output && request.removed && *request.output == *request.removed) {
+    throw UsageError{"-o and --removed name the same file"};
+  }
   if (entry.kind == OperationKind::SplitExport && command.output->count() > 0) {
     throw UsageError{"split: the parts are written into DIR; -o is not used"};
   }
