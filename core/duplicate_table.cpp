@@ -27,7 +27,8 @@ constexpr std::array<uint32_t, 256> kCrcTable = makeCrcTable();
 
 uint32_t crc32(TextView text) {
   uint32_t value = 0xFFFFFFFFu;
-  for (char c : text) value = (value >> 8) ^ kCrcTable[(value ^ static_cast<unsigned char>(c)) & 0xFF];
+  for (char c : text)
+    value = (value >> 8) ^ kCrcTable[(value ^ static_cast<unsigned char>(c)) & 0xFF];
   return ~value;
 }
 

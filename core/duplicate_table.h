@@ -34,8 +34,8 @@ class DuplicateTable {
   DuplicateTable(const DuplicateTable&) = delete;
   DuplicateTable& operator=(const DuplicateTable&) = delete;
 
-  // Gives every bucket its first arrays (no entry in use). Does nothing when
-  // the table is already built. May throw std::bad_alloc; the table is then left unbuilt.
+  // Gives every bucket its first arrays (no entry in use). Does nothing when the table is
+  // already built. May throw std::bad_alloc; the table is then left unbuilt.
   void build();
   bool built() const { return buckets_ != nullptr; }
 
@@ -46,10 +46,12 @@ class DuplicateTable {
   int32_t count(int32_t bucket) const { return built() ? buckets_[size_t(bucket) - 1].count : 0; }
   int32_t capacity(int32_t bucket) const;
 
+  // The two below need a built table.
   // Position of the earlier text equal to `text` (whose hash is `hash`), looked up among the
   // entries of `texts`; 0 when there is none.
   int32_t find(std::span<const TextView> texts, TextView text, uint32_t hash) const;
-  // Enters `position` with its hash, growing the bucket by kGrowthStep when it is full.
+  // Enters `position` with its hash, growing the bucket by kGrowthStep when it is full (on
+  // std::bad_alloc the bucket is left as it was).
   void enter(uint32_t hash, int32_t position);
 
  private:

@@ -40,7 +40,8 @@ TEST(ColumnValue, ReadsEachColumnAndEmptyBeyondTheLast) {
   for (const auto& c : kColumnCases) {
     SCOPED_TRACE("line '" + c.line + "' delimiter '" + c.delimiter + "'");
     const int32_t n = int32_t(c.columns.size());
-    for (int32_t k = 1; k <= n; ++k) EXPECT_EQ(columnValue(c.line, c.delimiter, k), c.columns[size_t(k) - 1]) << k;
+    for (int32_t k = 1; k <= n; ++k)
+      EXPECT_EQ(columnValue(c.line, c.delimiter, k), c.columns[size_t(k) - 1]) << k;
     EXPECT_EQ(columnValue(c.line, c.delimiter, n + 1), "");
     EXPECT_EQ(columnValue(c.line, c.delimiter, INT32_MAX), "");
     // Columns are exactly the pieces of splitText.
@@ -71,7 +72,14 @@ TEST(JoinColumns, JoinsAndDropsBlankColumns) {
       {{" a ", "", "  ", "b"}, ",", " a ,,  ,b", "a,b"},
       {{"", " "}, ",", ", ", ""},
       // The full-width space counts as a space.
-      {{"\xA1\xA1", "\xA1\xA1" "c \xA1\xA1", "d"}, ",", "\xA1\xA1,\xA1\xA1" "c \xA1\xA1,d", "c,d"},
+      {{"\xA1\xA1",
+        "\xA1\xA1"
+        "c \xA1\xA1",
+        "d"},
+       ",",
+       "\xA1\xA1,\xA1\xA1"
+       "c \xA1\xA1,d",
+       "c,d"},
       // A space inside a column stays.
       {{" a b "}, ",", " a b ", "a b"},
   };

@@ -20,8 +20,8 @@ TEST(CompareText, UnsignedBytesShorterFirstNoFolding) {
       {"10", "9", -1},
       {"ab", "abc", -1},
       {"a", "a ", -1},
-      {"\x7F", "\x80", -1},       // bytes are unsigned
-      {"z", "\xD6\xD0", -1},      // "中" after every ASCII text
+      {"\x7F", "\x80", -1},   // bytes are unsigned
+      {"z", "\xD6\xD0", -1},  // "中" after every ASCII text
       {"\xD6\xD0", "\xD6\xD1", -1},
   };
   for (const auto& c : cases) {

@@ -106,7 +106,8 @@ TEST(ShellSort, SortsBothWaysAndKeepsEveryElement) {
       std::vector<int> ids;
       for (const auto& e : sorter.elements) ids.push_back(e.id);
       std::sort(ids.begin(), ids.end());
-      for (int32_t i = 0; i < count; ++i) ASSERT_EQ(ids[size_t(i)], i) << "an element was lost or doubled";
+      for (int32_t i = 0; i < count; ++i)
+        ASSERT_EQ(ids[size_t(i)], i) << "an element was lost or doubled";
     }
   }
 }

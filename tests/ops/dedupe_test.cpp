@@ -1,9 +1,11 @@
 #include "ops/dedupe.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <charconv>
-#include <set>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -65,7 +67,8 @@ TEST(RemoveDuplicates, KeepsFirstOccurrencesAndRemovesLaterOnesInOrder) {
       // A CRC-32 of 0 ("aco56PH"), and two texts with the same CRC-32 ("abc", "k{Fjd").
       {{"aco56PH", "abc", "k{Fjd", "aco56PH", "k{Fjd", "abc"},
        {{"aco56PH", "abc", "k{Fjd"}, {"aco56PH", "k{Fjd", "abc"}, kDone + "3"}},
-      {{"\xD6\xD0", "\xD6\xD0", "\xD6\xD1"}, {{"\xD6\xD0", "\xD6\xD1"}, {"\xD6\xD0"}, "剔除完成！重复数：1"}},
+      {{"\xD6\xD0", "\xD6\xD0", "\xD6\xD1"},
+       {{"\xD6\xD0", "\xD6\xD1"}, {"\xD6\xD0"}, "剔除完成！重复数：1"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.lines));
@@ -82,13 +85,13 @@ TEST(RemoveDuplicates, FrameThenMessageAndLinesShareTheirBytes) {
   Job job(state, host);
   RemoveDuplicates(job);
 
-  EXPECT_EQ(host.calls(), (std::vector<std::string>{
-                              "setEnabled 按钮1 0", "setEnabled 按钮2 0", "setEnabled 按钮3 0",
-                              "setEnabled 分组框1 0", "setEnabled 选择夹2 0", "setProgressBar 0",
-                              "clearItems", "setProgressBar 100", "setItemCount 2",
-                              "setEnabled 按钮1 1", "setEnabled 按钮2 1", "setEnabled 按钮3 1",
-                              "setEnabled 分组框1 1", "setEnabled 选择夹2 1",
-                              "showMessage info 剔除完成！重复数：1"}));
+  EXPECT_EQ(
+      host.calls(),
+      (std::vector<std::string>{
+          "setEnabled 按钮1 0", "setEnabled 按钮2 0", "setEnabled 按钮3 0", "setEnabled 分组框1 0",
+          "setEnabled 选择夹2 0", "setProgressBar 0", "clearItems", "setProgressBar 100",
+          "setItemCount 2", "setEnabled 按钮1 1", "setEnabled 按钮2 1", "setEnabled 按钮3 1",
+          "setEnabled 分组框1 1", "setEnabled 选择夹2 1", "showMessage info 剔除完成！重复数：1"}));
   EXPECT_EQ(state.store.progress(), 100);
   EXPECT_EQ(state.store.workingLines.at(1).data(), addresses[0]);
   EXPECT_EQ(state.store.workingLines.at(2).data(), addresses[1]);
@@ -152,7 +155,10 @@ TEST(RemoveDuplicatesByColumn, ComparesTheChosenColumnAndMovesWholeLines) {
       {",", "2", {"a,1", "b,1", "c,1,z", "d,2"}, {{"a,1", "d,2"}, {"b,1", "c,1,z"}, kDone + "2"}},
       {",", "1", {"A,1", "a,1", "a ,1", "a,2"}, {{"A,1", "a,1", "a ,1"}, {"a,2"}, kDone + "1"}},
       // Lines without the column, or with it empty, stay and are not counted.
-      {",", "2", {"a", "b", "c,1", "d,1", "e,,f", "g,,h"}, {{"a", "b", "c,1", "e,,f", "g,,h"}, {"d,1"}, kDone + "1"}},
+      {",",
+       "2",
+       {"a", "b", "c,1", "d,1", "e,,f", "g,,h"},
+       {{"a", "b", "c,1", "e,,f", "g,,h"}, {"d,1"}, kDone + "1"}},
       {",", "9", {"a,1", "a,1"}, {{"a,1", "a,1"}, {}, kDone + "0"}},
       {"||", "2", {"1||x|y", "2||x|y", "3||x"}, {{"1||x|y", "3||x"}, {"2||x|y"}, kDone + "1"}},
       {",", " 2", {"1,x", "2,x"}, {{"1,x"}, {"2,x"}, kDone + "1"}},  // read by toInt
@@ -176,14 +182,59 @@ TEST(RemoveDuplicatesByColumn, RefusesWithoutDelimiterOrColumnAndChangesNothing)
     SCOPED_TRACE("delimiter '" + c.delimiter + "' column '" + c.column + "'");
     RecordingHost host;
     expectOutcome(removeByColumn(c, host), c.want);
-    EXPECT_EQ(host.calls(), (std::vector<std::string>{
-                                "setEnabled 按钮1 0", "setEnabled 按钮2 0", "setEnabled 按钮3 0",
-                                "setEnabled 分组框1 0", "setEnabled 选择夹2 0", "setProgressBar 0",
-                                "clearItems", "setProgressBar 100", "setItemCount 2",
-                                "setEnabled 按钮1 1", "setEnabled 按钮2 1", "setEnabled 按钮3 1",
-                                "setEnabled 分组框1 1", "setEnabled 选择夹2 1",
-                                "showMessage error 注意：没有分隔符或列位置错误！"}));
+    EXPECT_EQ(host.calls(),
+              (std::vector<std::string>{
+                  "setEnabled 按钮1 0", "setEnabled 按钮2 0", "setEnabled 按钮3 0",
+                  "setEnabled 分组框1 0", "setEnabled 选择夹2 0", "setProgressBar 0", "clearItems",
+                  "setProgressBar 100", "setItemCount 2", "setEnabled 按钮1 1",
+                  "setEnabled 按钮2 1", "setEnabled 按钮3 1", "setEnabled 分组框1 1",
+                  "setEnabled 选择夹2 1", "showMessage error 注意：没有分隔符或列位置错误！"}));
   }
+}
+
+// Address-space limits do not mix with the sanitizers' shadow memory.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+
+size_t addressSpaceInUse() {
+  size_t pages = 0;
+  std::ifstream("/proc/self/statm") >> pages;
+  return pages * size_t(sysconf(_SC_PAGESIZE));
+}
+
+// Runs the job with no room left for the duplicate table; true when nothing changed and the
+// user was told.
+bool runsOutOfMemorySafely(JobBody body) {
+  EngineState state;
+  Lines lines;
+  for (int i = 0; i < 20000; ++i) lines.push_back(std::to_string(i % 15000) + ",x");
+  state.store.workingLines = makeLines(lines);
+  state.store.removedLines = makeLines({"kept"});
+  RecordingHost host;
+  host.setText(kDelimiterBoxName, ",");
+  host.setText(kColumnBox, "1");
+  host.showMessage(gbk("warm-up"), MessageIcon::Information);  // opens the converter
+  host.clearCalls();
+  // Room for small allocations, none for the duplicate table's first block.
+  rlimit limit{addressSpaceInUse() + (4u << 20), RLIM_INFINITY};
+  if (setrlimit(RLIMIT_AS, &limit) != 0) return false;
+  Job job(state, host);
+  body(job);
+  return linesOf(state.store.workingLines) == lines &&
+         linesOf(state.store.removedLines) == Lines{"kept"} &&
+         host.lastMessage() == "注意：内存不足，数据未改变！" &&
+         host.calls("setEnabled").size() == 10;
+}
+
+TEST(RemoveDuplicatesDeathTest, OutOfMemoryChangesNothing) {
+  if (kSanitized) GTEST_SKIP() << "address-space limit under a sanitizer";
+  EXPECT_EXIT(std::_Exit(runsOutOfMemorySafely(RemoveDuplicates) ? 0 : 1),
+              ::testing::ExitedWithCode(0), "");
+  EXPECT_EXIT(std::_Exit(runsOutOfMemorySafely(RemoveDuplicatesByColumn) ? 0 : 1),
+              ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

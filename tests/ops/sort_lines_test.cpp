@@ -33,12 +33,12 @@ Lines sortedByJob(const Lines& lines, bool descending, RecordingHost& host) {
 TEST(SortLines, OpensAndClosesTheFrameWithoutMessage) {
   RecordingHost host;
   EXPECT_EQ(sortedByJob({"b", "a", "c"}, false, host), (Lines{"a", "b", "c"}));
-  EXPECT_EQ(host.calls(), (std::vector<std::string>{
-                              "setEnabled 按钮1 0", "setEnabled 按钮2 0", "setEnabled 按钮3 0",
-                              "setEnabled 分组框1 0", "setEnabled 选择夹2 0", "setProgressBar 0",
-                              "clearItems", "setProgressBar 100", "setItemCount 3",
-                              "setEnabled 按钮1 1", "setEnabled 按钮2 1", "setEnabled 按钮3 1",
-                              "setEnabled 分组框1 1", "setEnabled 选择夹2 1"}));
+  EXPECT_EQ(host.calls(),
+            (std::vector<std::string>{
+                "setEnabled 按钮1 0", "setEnabled 按钮2 0", "setEnabled 按钮3 0",
+                "setEnabled 分组框1 0", "setEnabled 选择夹2 0", "setProgressBar 0", "clearItems",
+                "setProgressBar 100", "setItemCount 3", "setEnabled 按钮1 1", "setEnabled 按钮2 1",
+                "setEnabled 按钮3 1", "setEnabled 分组框1 1", "setEnabled 选择夹2 1"}));
 }
 
 TEST(SortLines, OrdersByBytesAndDescendingIsTheExactReverse) {
