@@ -15,7 +15,7 @@ struct EngineState {
   LineStore store;
   DuplicateTable duplicates;
   SortState sort;
-  // Work space of file comparison; the column sort keeps its keys in compareList.
+  // Work space of file comparison (the column sort keeps its keys in storage of its own).
   LineList compareList;
   LineList sourceKeys;
   JobGate gate;

@@ -229,6 +229,8 @@ bool AtomicFileWriter::finish() {
   if (fd_ < 0 || failed_) return false;
   if (finished_) return true;
   if (!flush()) return false;
+  // A finished file may wait long for its publish (the parts of a split): hold no buffer.
+  std::string().swap(buffer_);
   if (sysCalls().fchmod(fd_, mode_) != 0) return fail(nullptr, errno);
   if (sysCalls().fdatasync(fd_) != 0) return fail(nullptr, errno);
   int fd = fd_;
