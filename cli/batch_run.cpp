@@ -224,6 +224,7 @@ int runBatch(const BatchRequest& request, Console& console) {
 }
 
 int runCommandLine(int argc, const char* const* argv) {
+  platform::occupyClosedStandardStreams();
   Console console;
   BatchRequest request;
   const int status = parseCommandLine(argc, argv, console, request);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/gbk.h"
+#include "platform/standard_streams.h"
 #include "platform/syscalls.h"
 
 namespace quorvan::platform {
@@ -117,6 +118,10 @@ bool InputFile::open(std::string_view gbkPath) {
 bool InputFile::openStandardInput() {
   close();
   reason_.clear();
+  if (wasClosed(StandardStream::Input)) {
+    reason_ = errorText(EBADF);
+    return false;
+  }
   int fd = fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 0);
   if (fd < 0) {
     reason_ = errorText(errno);

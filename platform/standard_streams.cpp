@@ -13,7 +13,22 @@ namespace {
 
 constexpr size_t kBlock = 1 << 20;
 
+// Which of the three standard streams occupyClosedStandardStreams() found closed.
+bool foundClosed[3] = {false, false, false};
+
 }  // namespace
+
+void occupyClosedStandardStreams() {
+  for (int fd = 0; fd < 3; ++fd) {
+    if (fcntl(fd, F_GETFD) >= 0 || errno != EBADF) continue;
+    foundClosed[fd] = true;
+    // The lowest free number is fd itself: the lower ones are open by now.
+    int null = open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+    if (null >= 0 && null != fd) close(null);
+  }
+}
+
+bool wasClosed(StandardStream stream) { return foundClosed[int(stream)]; }
 
 bool isTerminal(StandardStream stream) { return isatty(int(stream)) == 1; }
 
@@ -27,6 +42,7 @@ bool StreamWriter::fail(int error) {
 
 bool StreamWriter::usable() {
   if (failed_) return false;
+  if (foundClosed[fd_]) return fail(EBADF);
   if (fcntl(fd_, F_GETFD) < 0) return fail(errno);
   return true;
 }

@@ -9,7 +9,15 @@
 
 namespace quorvan::platform {
 
-enum class StandardStream { Output = 1, Error = 2 };
+enum class StandardStream { Input = 0, Output = 1, Error = 2 };
+
+// Opens /dev/null on each of standard input, output and error that is closed, so that no file
+// opened later takes its number and receives what was meant for the stream (messages written
+// into an output file). A stream found closed stays closed for StreamWriter: usable() is false.
+// Call it first thing in main().
+void occupyClosedStandardStreams();
+// True when occupyClosedStandardStreams() found the stream closed.
+bool wasClosed(StandardStream stream);
 
 // True when the stream is a terminal.
 bool isTerminal(StandardStream stream);

@@ -13,6 +13,15 @@ same_bytes full.err '注意：无法写入文件：标准输出\nNo space left o
 expect_status 1 "$cli" sort -q in.txt >&- 2> closed.err
 same_bytes closed.err '注意：无法写入文件：标准输出\nBad file descriptor\n'
 
+# With standard error closed, no file the tool opens may take its place and receive the messages.
+expect_status 0 "$cli" sort in.txt -o closed-err.txt 2>&-
+same_bytes closed-err.txt 'a\r\nb\r\n'
+expect_status 0 "$cli" sort -q in.txt -o closed-in.txt <&-
+rm closed-in.txt
+expect_status 1 "$cli" sort -o closed-in.txt <&- 2> closed-in.err
+same_bytes closed-in.err '注意：无法读取文件：标准输入\nBad file descriptor\n'
+[ -e closed-in.txt ] && fail "a run without input wrote its output"
+
 seq 1 300000 > many.txt
 "$cli" sort -q many.txt 2> pipe.err | head -c 10 > /dev/null
 status=${PIPESTATUS[0]}
