@@ -26,6 +26,14 @@ using platform::StandardStream;
 Text standardInputName() { return gbk("标准输入"); }
 Text standardOutputName() { return gbk("标准输出"); }
 
+// The caption of the button that starts `body` ("导入", "导出").
+std::string_view fileJobCaption(JobBody body) {
+  for (const auto& job : fileJobTable()) {
+    if (job.body == body) return job.caption;
+  }
+  return {};
+}
+
 bool startsWith(TextView text, TextView prefix) { return text.substr(0, prefix.size()) == prefix; }
 
 // How a job ended, judged by the messages it showed, as the window's user would read them.
@@ -152,7 +160,7 @@ int run(const BatchRequest& request, Console& console) {
 
   // "导入": the window's import job, its dialog answered with INPUT.
   state.store.setProgress(0);
-  console.beginPhase("导入", state.store.progressPercent);
+  console.beginPhase(fileJobCaption(ImportLines), state.store.progressPercent);
   {
     Job job(state, host, FrameKind::File);
     if (request.input) {
@@ -191,7 +199,7 @@ int run(const BatchRequest& request, Console& console) {
   if (removed) sinks.push_back(removed.get());
   if (result) sinks.push_back(result.get());
   state.store.setProgress(0);
-  console.beginPhase("导出", state.store.progressPercent);
+  console.beginPhase(fileJobCaption(ExportLines), state.store.progressPercent);
   for (LineSink* sink : sinks) {
     const LineList& lines =
         sink == removed.get() ? state.store.removedLines : state.store.workingLines;
