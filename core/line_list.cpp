@@ -87,6 +87,17 @@ void LineList::clear() {
   lastSource_ = nullptr;
 }
 
+void LineList::compactIfWasteful() {
+  size_t live = 0;
+  for (TextView line : lines_) live += line.size();
+  if (arenaBytes() <= 2 * live + (size_t(64) << 20)) return;
+  auto fresh = std::make_shared<TextArena>();
+  for (TextView& line : lines_) line = fresh->store(line);
+  own_ = std::move(fresh);
+  shared_.clear();
+  generation_ = nextGeneration();
+}
+
 size_t LineList::arenaBytes() const {
   size_t total = own_ ? own_->bytesHeld() : 0;
   for (const auto& arena : shared_) total += arena->bytesHeld();

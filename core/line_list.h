@@ -81,6 +81,9 @@ class LineList {
 
   // Bytes held by the arenas this list references (some may be shared with other lists).
   size_t arenaBytes() const;
+  // When the arenas hold far more than the lines need (old texts of rewritten lines), copies
+  // the lines into one fresh arena and lets the old ones go (unless another list shares them).
+  void compactIfWasteful();
 
  private:
   void adoptStorageOf(const LineList& source);

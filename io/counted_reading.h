@@ -2,6 +2,7 @@
 // readCountedLines: the reading loop of import, merge and file comparison.
 #include <atomic>
 #include <cstdint>
+#include <new>
 #include <string>
 
 #include "core/line_list.h"
@@ -27,6 +28,48 @@ struct ReadOutcome {
   // Complete or StoppedEarly: the lines are usable.
   bool usable() const { return kind == Kind::Complete || kind == Kind::StoppedEarly; }
 };
+
+// Walks the non-empty lines of the open file to its true end, whatever its line ends:
+// onLine(line, counted) for each, where counted adds up every line's length plus two bytes for
+// its end (an empty line counts two bytes). onLine returns false when it can take no more
+// lines, which ends the walk as TooManyLines. `lines` of the outcome is left to the caller.
+template <class OnLine>
+ReadOutcome walkCountedLines(platform::InputFile& file, size_t blockSize, OnLine&& onLine) {
+  ReadOutcome outcome;
+  LineReader reader(file, blockSize);
+  if (reader.startsWithUtf16Mark()) {
+    outcome.kind = ReadOutcome::Kind::Utf16;
+    return outcome;
+  }
+  double counted = 0;
+  try {
+    TextView line;
+    for (;;) {
+      LineReader::Status status = reader.next(line);
+      if (status == LineReader::Status::End) break;
+      if (status == LineReader::Status::Stopped) {
+        outcome.kind = ReadOutcome::Kind::StoppedEarly;
+        outcome.stopOffset = reader.stopOffset();
+        break;
+      }
+      if (status == LineReader::Status::Failed) {
+        outcome.kind = ReadOutcome::Kind::Failed;
+        outcome.reason = file.reason();
+        break;
+      }
+      counted += 2;
+      if (line.empty()) continue;
+      counted += double(line.size());
+      if (!onLine(line, counted)) {
+        outcome.kind = ReadOutcome::Kind::TooManyLines;
+        break;
+      }
+    }
+  } catch (const std::bad_alloc&) {
+    outcome.kind = ReadOutcome::Kind::OutOfMemory;
+  }
+  return outcome;
+}
 
 // Appends every non-empty line of the open file to `list`, to the true end of the file
 // whatever its line ends. Each stored line counts its length plus two bytes, each empty line two

@@ -19,6 +19,8 @@ void rewriteLines(LineStore& store, NewText&& newText) {
     if (text != line) lines.replace(i, text);
     store.setProgress(progressOf(i, total));
   }
+  // Each rewrite leaves the old texts behind; repeated jobs must not pile them up.
+  lines.compactIfWasteful();
 }
 
 }  // namespace quorvan

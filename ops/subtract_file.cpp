@@ -98,45 +98,19 @@ ReadOutcome readCompareFile(TextView path, LineList& entries, TextView delimiter
     outcome.reason = file.reason();
     return outcome;
   }
-  LineReader reader(file, blockSize);
-  if (reader.startsWithUtf16Mark()) {
-    outcome.kind = ReadOutcome::Kind::Utf16;
-    return outcome;
-  }
   const double length = double(file.size());
-  double counted = 0;
-  try {
-    TextView line;
-    for (;;) {
-      LineReader::Status status = reader.next(line);
-      if (status == LineReader::Status::End) break;
-      if (status == LineReader::Status::Stopped) {
-        outcome.kind = ReadOutcome::Kind::StoppedEarly;
-        outcome.stopOffset = reader.stopOffset();
-        break;
-      }
-      if (status == LineReader::Status::Failed) {
-        outcome.kind = ReadOutcome::Kind::Failed;
-        outcome.reason = file.reason();
-        return outcome;
-      }
-      counted += 2;
-      if (line.empty()) continue;
-      counted += double(line.size());
-      TextView entry = column > 0 ? columnValue(line, delimiter, column) : line;
-      // A line without the comparison column takes no part, and moves no progress.
-      if (entry.empty()) continue;
-      if (entries.count() == LineList::kMaxLines) {
-        outcome.kind = ReadOutcome::Kind::TooManyLines;
-        return outcome;
-      }
-      entries.append(entry);
-      ++outcome.lines;
-      progress.store(phaseProgress(counted, length, scale, 0), std::memory_order_relaxed);
-    }
-  } catch (const std::bad_alloc&) {
-    outcome.kind = ReadOutcome::Kind::OutOfMemory;
-  }
+  int32_t stored = 0;
+  outcome = walkCountedLines(file, blockSize, [&](TextView line, double counted) {
+    TextView entry = column > 0 ? columnValue(line, delimiter, column) : line;
+    // A line without the comparison column takes no part, and moves no progress.
+    if (entry.empty()) return true;
+    if (entries.count() == LineList::kMaxLines) return false;
+    entries.append(entry);
+    ++stored;
+    progress.store(phaseProgress(counted, length, scale, 0), std::memory_order_relaxed);
+    return true;
+  });
+  outcome.lines = stored;
   entries.shrinkToFit();
   return outcome;
 }

@@ -231,8 +231,8 @@ bool AtomicFileWriter::writeLine(std::string_view line) {
 }
 
 bool AtomicFileWriter::finish() {
-  if (fd_ < 0 || failed_) return false;
   if (finished_) return true;
+  if (fd_ < 0 || failed_) return false;
   if (!flush()) return false;
   // A finished file may wait long for its publish (the parts of a split): hold no buffer.
   std::string().swap(buffer_);
