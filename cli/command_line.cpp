@@ -1,9 +1,9 @@
 #include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <deque>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 
@@ -36,8 +36,17 @@ std::string longName(std::string_view name) {
 
 // Caption runs of spaces leave room for edit boxes in the window; in help they read as "…".
 std::string helpCaption(std::string_view caption) {
-  static const std::regex gap(" {2,}");
-  return std::regex_replace(str(caption), gap, " … ");
+  std::string text;
+  for (size_t i = 0; i < caption.size();) {
+    size_t end = std::min(caption.find_first_not_of(' ', i), caption.size());
+    if (end - i >= 2) {
+      text += " … ";
+      i = end;
+    } else {
+      text += caption[i++];
+    }
+  }
+  return text;
 }
 
 std::string describe(const CommandOption& option) {
@@ -72,14 +81,20 @@ std::string typeName(const CommandOption& option) {
   return names;
 }
 
-bool isIntegerText(const std::string& text) {
-  static const std::regex integer("[-+]?[0-9]+");
-  return std::regex_match(text, integer);
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// What the window's integer box takes: digits after an optional sign.
+bool isIntegerText(std::string_view text) {
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) text.remove_prefix(1);
+  return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
 }
 
-bool isDecimalText(const std::string& text) {
-  static const std::regex decimal("[-+]?([0-9]+\\.?[0-9]*|\\.[0-9]+)");
-  return std::regex_match(text, decimal);
+// What the decimal box takes: digits with at most one point, after an optional sign.
+bool isDecimalText(std::string_view text) {
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) text.remove_prefix(1);
+  const auto digits = std::count_if(text.begin(), text.end(), isDigit);
+  const auto points = std::count(text.begin(), text.end(), '.');
+  return digits > 0 && points <= 1 && size_t(digits + points) == text.size();
 }
 
 // The GBK form of a command-line argument (UTF-8).
