@@ -3,7 +3,7 @@
 # leaves: exit status, standard output, standard error and the files of its folder.
 set -u
 cli=$1
-case_dir=$2
+case_dir=$(cd "$2" && pwd)
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
