@@ -213,7 +213,6 @@ void buildCommand(CLI::App& root, Command& command) {
       command.options[str(option.name)] = addTableOption(*app, option);
     }
   }
-  auto many = CLI::MultiOptionPolicy::TakeAll;
   command.output = app->add_option("-o,--output")
                        ->type_name("FILE")
                        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
@@ -232,7 +231,7 @@ void buildCommand(CLI::App& root, Command& command) {
   command.set =
       app->add_option("--set")
           ->type_name("FORMNAME=VALUE")
-          ->multi_option_policy(many)
+          ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
           ->description("set a control of the window by its form name (1/0 for check boxes)");
 }
 
@@ -270,7 +269,7 @@ const OperationEntry* chooseEntry(const Command& command) {
     }
     if (fits) return entry;
   }
-  // Options of different kinds together ("dedupe --column" has no such mix today).
+  // Options of different kinds together (the table has no such mix today).
   throw UsageError{command.name + ": these options cannot be used together"};
 }
 
@@ -297,9 +296,11 @@ void applyOption(const CommandOption& spec, const std::vector<std::string>& valu
   size_t next = 0;
   for (const auto& value : spec.values) {
     if (value.box.empty()) continue;
-    Text converted = convertValue(values[next++], value, name);
+    const std::string& given = values[next++];
+    Text converted = convertValue(given, value, name);
     if (spec.repeatable) {
-      if (converted.find('|') != Text::npos) {
+      // Looked for in the UTF-8 form: in GBK the byte of "|" may also be a trail byte.
+      if (given.find('|') != std::string::npos) {
         throw UsageError{name + ": a file name may not hold '|', which separates the files"};
       }
       repeated.push_back(converted);
