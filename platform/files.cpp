@@ -114,6 +114,25 @@ bool InputFile::open(std::string_view gbkPath) {
   return true;
 }
 
+bool InputFile::openStandardInput() {
+  close();
+  reason_.clear();
+  int fd = fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 0);
+  if (fd < 0) {
+    reason_ = errorText(errno);
+    return false;
+  }
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    reason_ = errorText(S_ISDIR(info.st_mode) ? EISDIR : errno);
+    sysCalls().close(fd);
+    return false;
+  }
+  fd_ = fd;
+  size_ = S_ISREG(info.st_mode) ? info.st_size : 0;
+  return true;
+}
+
 int64_t InputFile::read(char* buffer, size_t size) {
   if (fd_ < 0) return 0;
   for (;;) {
