@@ -4,6 +4,8 @@
 #include <atomic>
 #include <cstring>
 
+#include "platform/memory.h"
+
 namespace quorvan {
 namespace {
 
@@ -30,6 +32,14 @@ TextView TextArena::store(TextView bytes) {
   cursor_ += bytes.size();
   left_ -= bytes.size();
   return stored;
+}
+
+char* TextArena::newBlock(size_t size) {
+  // Put before the current chunk so that store() keeps filling that one.
+  chunks_.insert(chunks_.begin(), std::make_unique_for_overwrite<char[]>(size));
+  platform::adviseHugePages(chunks_.front().get(), size);
+  held_ += size;
+  return chunks_.front().get();
 }
 
 TextArena& LineList::ownArena() {
@@ -71,6 +81,11 @@ void LineList::appendAll(const LineList& source) {
 
 void LineList::replace(int32_t position, TextView text) {
   lines_[size_t(position) - 1] = text.empty() ? TextView() : ownArena().store(text);
+}
+
+void LineList::reserve(size_t lines) {
+  lines_.reserve(lines);
+  platform::adviseHugePages(lines_.data(), lines_.capacity() * sizeof(TextView));
 }
 
 void LineList::truncate(int32_t n) {

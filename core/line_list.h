@@ -26,6 +26,8 @@ class TextArena {
   TextArena& operator=(const TextArena&) = delete;
 
   TextView store(TextView bytes);
+  // A block of `size` bytes that the caller fills; its bytes never move either.
+  char* newBlock(size_t size);
   size_t bytesHeld() const { return held_; }
 
  private:
@@ -59,6 +61,11 @@ class LineList {
 
   // Adds a copy of the text's bytes as the last line.
   void append(TextView text);
+  // Room for `size` bytes in the list's own arena, for the caller to fill (a whole file read
+  // at once); lines inside it are then added with appendStored, without a copy.
+  char* newBlock(size_t size) { return ownArena().newBlock(size); }
+  // Adds a line whose bytes lie in a block from newBlock as the last line.
+  void appendStored(TextView text) { lines_.push_back(text); }
   // Adds line `position` of `source` as the last line, sharing its bytes.
   void appendFrom(const LineList& source, int32_t position);
   // Adds every line of source, sharing their bytes.
@@ -72,7 +79,7 @@ class LineList {
   void exchangeWith(int32_t position, TextView& slot) { std::swap(lines_[size_t(position) - 1], slot); }
 
   // Room for `lines` lines without reallocating.
-  void reserve(size_t lines) { lines_.reserve(lines); }
+  void reserve(size_t lines);
   // Cuts the list to its first `n` lines.
   void truncate(int32_t n);
   void shrinkToFit() { lines_.shrink_to_fit(); }

@@ -1,5 +1,6 @@
 #include "io/counted_reading.h"
 
+#include <algorithm>
 #include <new>
 
 #include "core/numbers.h"
@@ -8,13 +9,57 @@ namespace quorvan {
 namespace {
 
 constexpr int32_t kSampleLines = 4096;
+constexpr size_t kReadStep = size_t(16) << 20;
+
+// Reads the whole file into one block of the list's arena; the bytes read, or -1 on an error.
+int64_t readWholeFile(platform::InputFile& file, LineList& list, char*& block) {
+  const size_t size = size_t(file.size());
+  block = list.newBlock(size);
+  size_t filled = 0;
+  while (filled < size) {
+    int64_t got = file.read(block + filled, std::min(kReadStep, size - filled));
+    if (got < 0) return -1;
+    if (got == 0) break;  // the file shrank since it was opened
+    filled += size_t(got);
+  }
+  return int64_t(filled);
+}
+
+ReadOutcome readLines(LineReader& reader, platform::InputFile& file, LineList& list,
+                      std::atomic<int32_t>& progress, bool inPlace);
 
 }  // namespace
 
 ReadOutcome readCountedLines(platform::InputFile& file, LineList& list,
                              std::atomic<int32_t>& progress, size_t blockSize) {
+  if (blockSize == kWholeFile && file.size() > 0) {
+    char* block = nullptr;
+    int64_t filled;
+    try {
+      filled = readWholeFile(file, list, block);
+    } catch (const std::bad_alloc&) {
+      ReadOutcome outcome;
+      outcome.kind = ReadOutcome::Kind::OutOfMemory;
+      return outcome;
+    }
+    if (filled < 0) {
+      ReadOutcome outcome;
+      outcome.kind = ReadOutcome::Kind::Failed;
+      outcome.reason = file.reason();
+      return outcome;
+    }
+    LineReader reader(TextView(block, size_t(filled)));
+    return readLines(reader, file, list, progress, true);
+  }
+  LineReader reader(file, blockSize == kWholeFile ? LineReader::kDefaultBlock : blockSize);
+  return readLines(reader, file, list, progress, false);
+}
+
+namespace {
+
+ReadOutcome readLines(LineReader& reader, platform::InputFile& file, LineList& list,
+                      std::atomic<int32_t>& progress, bool inPlace) {
   ReadOutcome outcome;
-  LineReader reader(file, blockSize);
   if (reader.startsWithUtf16Mark()) {
     outcome.kind = ReadOutcome::Kind::Utf16;
     return outcome;
@@ -45,7 +90,11 @@ ReadOutcome readCountedLines(platform::InputFile& file, LineList& list,
         outcome.kind = ReadOutcome::Kind::TooManyLines;
         return outcome;
       }
-      list.append(line);
+      if (inPlace) {
+        list.appendStored(line);
+      } else {
+        list.append(line);
+      }
       ++outcome.lines;
       counted += double(line.size());
       if (counted >= nextPercentAt) {
@@ -66,5 +115,7 @@ ReadOutcome readCountedLines(platform::InputFile& file, LineList& list,
   }
   return outcome;
 }
+
+}  // namespace
 
 }  // namespace quorvan
