@@ -80,6 +80,16 @@ class LineList {
 
   // Room for `lines` lines without reallocating.
   void reserve(size_t lines);
+  // Keeps, in order, the lines whose 0-based index `keep` accepts, and drops the others; the
+  // handles close up in place, nothing is allocated.
+  template <class Keep>
+  void keepIf(Keep keep) {
+    size_t kept = 0;
+    for (size_t i = 0; i < lines_.size(); ++i) {
+      if (keep(i)) lines_[kept++] = lines_[i];
+    }
+    lines_.resize(kept);
+  }
   // Cuts the list to its first `n` lines.
   void truncate(int32_t n);
   void shrinkToFit() { lines_.shrink_to_fit(); }
