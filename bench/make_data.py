@@ -3,7 +3,7 @@
 
   numbers.txt  10,000,000 eleven-digit mobile numbers, CR LF, about 30% of them repeats
   records.txt  10,000,000 GBK lines of four columns: number,name,city,amount (about 30% of the
-               numbers repeat, with other columns)
+               numbers repeat, with other columns; no two amounts are equal)
   compare.txt  1,000,000 numbers, half of them taken from numbers.txt, half new
 
 Usage: make_data.py FOLDER [LINES]   (LINES scales all three files, default 10,000,000)
@@ -56,9 +56,11 @@ def main():
     del first, taken, fresh, mixed
 
     records = []
-    for n in numbers(rng, count):
+    for i, n in enumerate(numbers(rng, count)):
+        # Distinct amounts in scrambled order: i -> (i * a + b) mod 10^9 is one-to-one.
+        amount = (i * 48271 + 12345) % 1_000_000_000
         name = rng.choice(SURNAMES) + rng.choice(GIVEN) + (rng.choice(GIVEN) if rng.random() < 0.5 else "")
-        records.append(f"{n},{name},{rng.choice(CITIES)},{rng.randrange(10000000) / 100:.2f}")
+        records.append(f"{n},{name},{rng.choice(CITIES)},{amount // 100}.{amount % 100:02d}")
     write(folder / "records.txt", records)
 
 

@@ -61,15 +61,20 @@ void sortEntries(std::vector<Entry>& entries, Less less) {
 
 template <class Entry>
 std::vector<uint32_t> positionsOf(const std::vector<Entry>& entries) {
-  std::vector<uint32_t> order(entries.size());
-  for (size_t i = 0; i < entries.size(); ++i) order[i] = entries[i].position;
+  std::vector<uint32_t> order;
+  order.reserve(entries.size());
+  platform::adviseHugePages(order.data(), entries.size() * sizeof(uint32_t));
+  for (const Entry& entry : entries) order.push_back(entry.position);
   return order;
 }
 
 template <class Entry>
 std::vector<Entry> entriesFor(size_t n) {
-  std::vector<Entry> entries(n);
+  // Advised before the first touch: the advice counts only for untouched pages.
+  std::vector<Entry> entries;
+  entries.reserve(n);
   platform::adviseHugePages(entries.data(), n * sizeof(Entry));
+  entries.resize(n);
   return entries;
 }
 
@@ -102,9 +107,10 @@ bool noEqualNeighbours(std::span<const TextView> keys, std::span<const uint32_t>
 }
 
 void applyOrder(std::span<TextView> texts, std::span<const uint32_t> order) {
-  std::vector<TextView> ordered(texts.size());
-  platform::adviseHugePages(ordered.data(), ordered.size() * sizeof(TextView));
-  for (size_t i = 0; i < texts.size(); ++i) ordered[i] = texts[order[i]];
+  std::vector<TextView> ordered;
+  ordered.reserve(texts.size());
+  platform::adviseHugePages(ordered.data(), texts.size() * sizeof(TextView));
+  for (size_t i = 0; i < texts.size(); ++i) ordered.push_back(texts[order[i]]);
   std::copy(ordered.begin(), ordered.end(), texts.begin());
 }
 

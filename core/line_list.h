@@ -65,9 +65,17 @@ class LineList {
   // at once); lines inside it are then added with appendStored, without a copy.
   char* newBlock(size_t size) { return ownArena().newBlock(size); }
   // Adds a line whose bytes lie in a block from newBlock as the last line.
-  void appendStored(TextView text) { lines_.push_back(text); }
+  void appendStored(TextView text) {
+    makeRoom();
+    lines_.push_back(text);
+  }
   // Adds line `position` of `source` as the last line, sharing its bytes.
-  void appendFrom(const LineList& source, int32_t position);
+  void appendFrom(const LineList& source, int32_t position) {
+    // Called once per line: the arenas are looked at only when the source changed.
+    if (lastSource_ != &source || lastSourceGeneration_ != source.generation_) adoptStorageOf(source);
+    makeRoom();
+    lines_.push_back(source.at(position));
+  }
   // Adds every line of source, sharing their bytes.
   void appendAll(const LineList& source);
   // Replaces line `position` with a copy of the text's bytes.
@@ -104,6 +112,7 @@ class LineList {
 
  private:
   void adoptStorageOf(const LineList& source);
+  void makeRoom();
   TextArena& ownArena();
 
   std::vector<TextView> lines_;
