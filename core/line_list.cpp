@@ -115,8 +115,15 @@ void LineList::compactIfWasteful() {
   size_t live = 0;
   for (TextView line : lines_) live += line.size();
   if (arenaBytes() <= 2 * live + (size_t(64) << 20)) return;
+  // One block of exactly the bytes the lines need.
   auto fresh = std::make_shared<TextArena>();
-  for (TextView& line : lines_) line = fresh->store(line);
+  char* block = fresh->newBlock(live);
+  for (TextView& line : lines_) {
+    if (line.empty()) continue;
+    std::memcpy(block, line.data(), line.size());
+    line = TextView(block, line.size());
+    block += line.size();
+  }
   own_ = std::move(fresh);
   shared_.clear();
   generation_ = nextGeneration();
