@@ -6,7 +6,8 @@
                numbers repeat, with other columns; no two amounts are equal)
   compare.txt  1,000,000 numbers, half of them taken from numbers.txt, half new
 
-Usage: make_data.py FOLDER [LINES]   (LINES scales all three files, default 10,000,000)
+Usage: make_data.py FOLDER [LINES [numbers]]   (LINES scales all three files, default
+10,000,000; with "numbers" only numbers.txt is written)
 """
 import pathlib
 import random
@@ -46,6 +47,8 @@ def main():
 
     first = numbers(rng, count)
     write(folder / "numbers.txt", [str(n) for n in first])
+    if len(sys.argv) > 3 and sys.argv[3] == "numbers":
+        return
 
     half = count // 20
     taken = [first[rng.randrange(count)] for _ in range(half)]
