@@ -108,18 +108,21 @@ void FilterMobileNumbers(Job& job) {
   choice.other = job.host.isChecked(kKeepOtherBox);
   job.host.clearItems();
 
-  const LineList& lines = job.store.workingLines;
+  LineList& lines = job.store.workingLines;
   const int32_t n = lines.count();
-  LineList kept;
+  // The removed lines are taken out as shared handles and the kept ones close up in place, so
+  // the job never holds a second full list of handles.
+  std::vector<uint8_t> keeps(static_cast<size_t>(n));
   LineList removed;
   for (int32_t i = 1; i <= n; ++i) {
     TextView value = columnValue(lines.at(i), delimiter, column);
     bool keep = customMode ? beginsWithAny(value, customPrefixes)
                            : choice.keeps(classifyMobileNumber(trimBothEnds(value)));
-    (keep ? kept : removed).appendFrom(lines, i);
+    keeps[size_t(i) - 1] = keep;
+    if (!keep) removed.appendFrom(lines, i);
     job.store.setProgress(progressOf(i, n));
   }
-  job.store.workingLines = std::move(kept);
+  lines.keepIf([&keeps](size_t index) { return keeps[index] != 0; });
   job.store.removedLines = std::move(removed);
   const int32_t removedCount = job.store.removedLines.count();
   closeJobFrame(job);
