@@ -58,7 +58,8 @@ void BM_SortFast(benchmark::State& bench) {
     quorvan::EngineState state;
     fill(state);
     bench.ResumeTiming();
-    quorvan::sortTexts(state.store.workingLines.handles(), false, state.store.progressPercent, 0, 100);
+    quorvan::sortTexts(state.store.workingLines.handles(), false, state.store.progressPercent, 0,
+                       100);
   }
 }
 BENCHMARK(BM_SortFast)->Unit(benchmark::kMillisecond);
@@ -70,7 +71,8 @@ void BM_NumberSortEngine(benchmark::State& bench) {
     quorvan::EngineState state;
     fill(state);
     quorvan::ColumnSortWork work(state, true);
-    for (quorvan::TextView line : state.store.workingLines) work.numberKeys.push_back(quorvan::toNumber(line));
+    for (quorvan::TextView line : state.store.workingLines)
+      work.numberKeys.push_back(quorvan::toNumber(line));
     state.sort.count = state.store.workingLines.count();
     bench.ResumeTiming();
     quorvan::shellSort(

@@ -86,8 +86,8 @@ int32_t DuplicateTable::find(std::span<const TextView> texts, TextView text, uin
   for (; first + kBlock <= used; first += kBlock) {
     Four block[4];
     std::memcpy(block, hashes + first, sizeof block);
-    const Four seen = (block[0] == wanted) | (block[1] == wanted) | (block[2] == wanted) |
-                      (block[3] == wanted);
+    const Four seen =
+        (block[0] == wanted) | (block[1] == wanted) | (block[2] == wanted) | (block[3] == wanted);
     if ((seen[0] | seen[1] | seen[2] | seen[3]) == 0) continue;
     if (int32_t found = lookIn(first, first + kBlock)) return found;
   }

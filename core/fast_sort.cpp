@@ -95,7 +95,8 @@ std::vector<uint32_t> orderByText(std::span<const TextView> keys) {
 std::vector<uint32_t> orderByNumber(std::span<const double> keys) {
   auto entries = entriesFor<Entry<double>>(keys.size());
   for (size_t i = 0; i < keys.size(); ++i) entries[i] = {keys[i], uint32_t(i)};
-  sortEntries(entries, [](const Entry<double>& a, const Entry<double>& b) { return a.key < b.key; });
+  sortEntries(entries,
+              [](const Entry<double>& a, const Entry<double>& b) { return a.key < b.key; });
   return positionsOf(entries);
 }
 

@@ -72,7 +72,8 @@ class LineList {
   // Adds line `position` of `source` as the last line, sharing its bytes.
   void appendFrom(const LineList& source, int32_t position) {
     // Called once per line: the arenas are looked at only when the source changed.
-    if (lastSource_ != &source || lastSourceGeneration_ != source.generation_) adoptStorageOf(source);
+    if (lastSource_ != &source || lastSourceGeneration_ != source.generation_)
+      adoptStorageOf(source);
     makeRoom();
     lines_.push_back(source.at(position));
   }
@@ -84,7 +85,9 @@ class LineList {
   void exchange(int32_t a, int32_t b) { std::swap(lines_[size_t(a) - 1], lines_[size_t(b) - 1]); }
   // Exchanges line `position` with a handle held outside (a sort's pivot slot). The slot must
   // hold the empty text or a handle that came from this list.
-  void exchangeWith(int32_t position, TextView& slot) { std::swap(lines_[size_t(position) - 1], slot); }
+  void exchangeWith(int32_t position, TextView& slot) {
+    std::swap(lines_[size_t(position) - 1], slot);
+  }
 
   // Room for `lines` lines without reallocating.
   void reserve(size_t lines);

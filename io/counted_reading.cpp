@@ -107,7 +107,8 @@ ReadOutcome readLines(LineReader& reader, platform::InputFile& file, LineList& l
         // spares the list from growing (and copying its handles) again and again.
         reserved = true;
         double estimate = length / counted * kSampleLines * 1.05;
-        if (estimate < double(LineList::kMaxLines)) list.reserve(size_t(list.count()) + size_t(estimate));
+        if (estimate < double(LineList::kMaxLines))
+          list.reserve(size_t(list.count()) + size_t(estimate));
       }
     }
   } catch (const std::bad_alloc&) {

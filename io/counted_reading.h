@@ -17,7 +17,7 @@ struct ReadOutcome {
     Failed,        // a read error; reason says which
     TooManyLines,  // more lines than a list can count
     OutOfMemory,
-    Utf16,         // the file starts with a UTF-16 byte-order mark; nothing was read
+    Utf16,  // the file starts with a UTF-16 byte-order mark; nothing was read
   };
   Kind kind = Kind::Complete;
   int32_t lines = 0;  // non-empty lines appended

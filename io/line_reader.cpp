@@ -40,7 +40,8 @@ bool LineReader::fill() {
     end_ -= begin_;
     begin_ = 0;
   }
-  if (buffer_.size() - end_ < blockSize_) buffer_.resize(std::max(buffer_.size() * 2, end_ + blockSize_));
+  if (buffer_.size() - end_ < blockSize_)
+    buffer_.resize(std::max(buffer_.size() * 2, end_ + blockSize_));
   data_ = buffer_.data();
   int64_t got = file_->read(buffer_.data() + end_, blockSize_);
   if (got < 0) {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <span>
 #include <new>
+#include <span>
 #include <utility>
 
 #include "core/columns.h"
@@ -22,10 +22,12 @@ int32_t compareNumbers(double a, double b) {
   return -1;
 }
 
-int32_t columnSortCallback(ColumnSortWork& work, SortRequest request, int32_t index, int32_t source) {
+int32_t columnSortCallback(ColumnSortWork& work, SortRequest request, int32_t index,
+                           int32_t source) {
   SortState& sort = work.state.sort;
   ++sort.calls;
-  work.state.store.setProgress(integerPart(double(sort.calls) / 30.0 / double(sort.count) * 50.0 + 50.0));
+  work.state.store.setProgress(
+      integerPart(double(sort.calls) / 30.0 / double(sort.count) * 50.0 + 50.0));
   LineList& lines = work.state.store.workingLines;
   const size_t at = size_t(index) - 1;
   switch (request) {
@@ -92,7 +94,8 @@ bool sortIfNoTwoKeysEqual(ColumnSortWork& work, bool descending) {
     }
     order = orderByNumber(work.numberKeys);
     for (size_t i = 1; i < order.size(); ++i) {
-      if (compareNumbers(work.numberKeys[order[i - 1]], work.numberKeys[order[i]]) == 0) return false;
+      if (compareNumbers(work.numberKeys[order[i - 1]], work.numberKeys[order[i]]) == 0)
+        return false;
     }
   } else {
     order = orderByText(work.textKeys);
@@ -121,7 +124,8 @@ void shellSortPacked(EngineState& state, std::vector<Key>& keys, bool descending
       sort.count,
       [&](SortRequest request, int32_t index, int32_t source) {
         if ((++sort.calls & 0xFFFF) == 0) {
-          state.store.setProgress(integerPart(double(sort.calls) / 30.0 / double(sort.count) * 50.0 + 50.0));
+          state.store.setProgress(
+              integerPart(double(sort.calls) / 30.0 / double(sort.count) * 50.0 + 50.0));
         }
         Entry& at = entries[size_t(index) - 1];
         switch (request) {

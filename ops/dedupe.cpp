@@ -54,8 +54,8 @@ void RemoveDuplicates(Job& job) {
   try {
     std::vector<uint8_t> marks(size_t(n), 0);
     markDuplicates(job.state.duplicates, lines.handles(), marks, store.progressPercent);
-    LineList removed =
-        takeMarkedLines(lines, marks, [&store, n](int32_t i) { store.setProgress(progressOf(i, n)); });
+    LineList removed = takeMarkedLines(
+        lines, marks, [&store, n](int32_t i) { store.setProgress(progressOf(i, n)); });
     store.setProgress(80);
     store.removedLines = std::move(removed);
   } catch (const std::bad_alloc&) {

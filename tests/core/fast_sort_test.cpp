@@ -14,7 +14,11 @@ namespace {
 // around 8 and 16, bytes above 0x7F, prefixes of each other, and repeats.
 std::vector<std::string> trickyTexts(size_t count, unsigned seed) {
   std::mt19937 random(seed);
-  const std::string stems[] = {"", "1380013", "13800138", "138001380013800", "1380013800138000",
+  const std::string stems[] = {"",
+                               "1380013",
+                               "13800138",
+                               "138001380013800",
+                               "1380013800138000",
                                "\xD6\xD0\xB9\xFA\xD6\xD0\xB9\xFA"};
   std::vector<std::string> texts;
   for (size_t i = 0; i < count; ++i) {

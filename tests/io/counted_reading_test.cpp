@@ -70,9 +70,9 @@ TEST(ReadCountedLines, ReportsAReadErrorInTheMiddle) {
 TEST(ReadCountedLines, TheWholeFileAtOnceReadsAsBlockByBlock) {
   using namespace std::string_literals;
   const std::string cases[] = {
-      "ab\r\n\r\ncd\r\n"s,       "one\ntwo\n\nthree"s,
+      "ab\r\n\r\ncd\r\n"s,          "one\ntwo\n\nthree"s,
       "\xD6\n\xD0x\r\nend\xB0"s,  // a lead byte takes the LF with it; a lone one at the end
-      "before\r\nstop\0after\r\n"s, "cut\x1Ahere"s, "\r\n\r\n"s, "\xFF\xFEu\0t\0f\0"s,
+      "before\r\nstop\0after\r\n"s, "cut\x1Ahere"s,       "\r\n\r\n"s, "\xFF\xFEu\0t\0f\0"s,
   };
   for (const std::string& bytes : cases) {
     TempDir dir;

@@ -63,8 +63,8 @@ Lines keyedLines(size_t count, bool withTies, unsigned seed) {
   Lines lines;
   for (size_t i = 0; i < count; ++i) {
     const uint32_t value = withTies ? random() % 300 : uint32_t(i * 7919 % 100003);
-    std::string key = std::to_string(value / 100) + "." + char('0' + value % 100 / 10) +
-                      char('0' + value % 10);
+    std::string key =
+        std::to_string(value / 100) + "." + char('0' + value % 100 / 10) + char('0' + value % 10);
     if (random() % 50 == 0) key = "";  // a line without the column: key empty, number 0
     if (!withTies && key.empty()) key = "-" + std::to_string(i + 1) + ".5";
     lines.push_back(std::to_string(i) + "," + key);
