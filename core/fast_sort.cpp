@@ -26,7 +26,7 @@ struct TextKey {
 
 uint64_t bigEndianWord(const char* bytes, size_t count) {
   uint64_t word = 0;
-  std::memcpy(&word, bytes, count);
+  if (count > 0) std::memcpy(&word, bytes, count);  // an empty text may have no bytes at all
   return __builtin_bswap64(word);
 }
 
