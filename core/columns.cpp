@@ -26,7 +26,7 @@ TextView columnValue(TextView line, TextView delimiter, int32_t k) {
   size_t start = 0;
   size_t pos = 0;
   while (line.size() - pos >= delimiter.size()) {
-    if (line.compare(pos, delimiter.size(), delimiter) == 0) {
+    if (line[pos] == delimiter[0] && line.compare(pos, delimiter.size(), delimiter) == 0) {
       if (column == k) return line.substr(start, pos - start);
       ++column;
       pos += delimiter.size();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "core/compare_text.h"
 #include "core/numbers.h"
@@ -69,11 +70,28 @@ int32_t DuplicateTable::find(std::span<const TextView> texts, TextView text, uin
   if (used == 0) return 0;
   const uint32_t* hashes = hashesOf(b);
   const int32_t* lines = linesOf(b);
-  for (int32_t k = 0; k < used; ++k) {
-    // Texts are compared only when the full hashes agree.
-    if (hashes[k] != hash) continue;
-    if (compareText(text, texts[size_t(lines[k]) - 1]) == 0) return lines[k];
+  // Texts are compared only when the full hashes agree, entries in increasing order.
+  auto lookIn = [&](int32_t first, int32_t last) {
+    for (int32_t k = first; k < last; ++k) {
+      if (hashes[k] == hash && compareText(text, texts[size_t(lines[k]) - 1]) == 0) return lines[k];
+    }
+    return 0;
+  };
+  // Whole blocks of hashes are first tested four at a time with vector compares and no branch
+  // per entry; only a block holding the hash is looked into.
+  using Four = uint32_t __attribute__((vector_size(16)));
+  constexpr int32_t kBlock = 16;
+  const Four wanted = {hash, hash, hash, hash};
+  int32_t first = 0;
+  for (; first + kBlock <= used; first += kBlock) {
+    Four block[4];
+    std::memcpy(block, hashes + first, sizeof block);
+    const Four seen =
+        (block[0] == wanted) | (block[1] == wanted) | (block[2] == wanted) | (block[3] == wanted);
+    if ((seen[0] | seen[1] | seen[2] | seen[3]) == 0) continue;
+    if (int32_t found = lookIn(first, first + kBlock)) return found;
   }
+  if (int32_t found = lookIn(first, used)) return found;
   return 0;
 }
 

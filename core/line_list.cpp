@@ -4,10 +4,13 @@
 #include <atomic>
 #include <cstring>
 
+#include "platform/memory.h"
+
 namespace quorvan {
 namespace {
 
 constexpr size_t kChunkBytes = size_t(1) << 20;
+constexpr size_t kLargestChunkBytes = size_t(64) << 20;
 
 uint64_t nextGeneration() {
   static std::atomic<uint64_t> counter{0};
@@ -19,8 +22,10 @@ uint64_t nextGeneration() {
 TextView TextArena::store(TextView bytes) {
   if (bytes.empty()) return {};
   if (bytes.size() > left_) {
-    size_t size = std::max(kChunkBytes, bytes.size());
+    // Chunks grow with the arena, so that rewriting millions of lines takes few large blocks.
+    size_t size = std::max(std::clamp(held_ / 4, kChunkBytes, kLargestChunkBytes), bytes.size());
     chunks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+    platform::adviseHugePages(chunks_.back().get(), size);
     cursor_ = chunks_.back().get();
     left_ = size;
     held_ += size;
@@ -30,6 +35,14 @@ TextView TextArena::store(TextView bytes) {
   cursor_ += bytes.size();
   left_ -= bytes.size();
   return stored;
+}
+
+char* TextArena::newBlock(size_t size) {
+  // Put before the current chunk so that store() keeps filling that one.
+  chunks_.insert(chunks_.begin(), std::make_unique_for_overwrite<char[]>(size));
+  platform::adviseHugePages(chunks_.front().get(), size);
+  held_ += size;
+  return chunks_.front().get();
 }
 
 TextArena& LineList::ownArena() {
@@ -55,13 +68,14 @@ void LineList::adoptStorageOf(const LineList& source) {
   lastSourceGeneration_ = source.generation_;
 }
 
-void LineList::append(TextView text) {
-  lines_.push_back(text.empty() ? TextView() : ownArena().store(text));
+void LineList::makeRoom() {
+  // Grown here rather than by push_back, so that a large list gets huge pages.
+  if (lines_.size() == lines_.capacity()) reserve(std::max<size_t>(1024, 2 * lines_.capacity()));
 }
 
-void LineList::appendFrom(const LineList& source, int32_t position) {
-  adoptStorageOf(source);
-  lines_.push_back(source.at(position));
+void LineList::append(TextView text) {
+  makeRoom();
+  lines_.push_back(text.empty() ? TextView() : ownArena().store(text));
 }
 
 void LineList::appendAll(const LineList& source) {
@@ -71,6 +85,16 @@ void LineList::appendAll(const LineList& source) {
 
 void LineList::replace(int32_t position, TextView text) {
   lines_[size_t(position) - 1] = text.empty() ? TextView() : ownArena().store(text);
+}
+
+void LineList::reserve(size_t lines) {
+  if (lines <= lines_.capacity()) return;
+  // The advice counts only for pages not yet touched, so it comes before the handles move in.
+  std::vector<TextView> bigger;
+  bigger.reserve(lines);
+  platform::adviseHugePages(bigger.data(), bigger.capacity() * sizeof(TextView));
+  bigger.insert(bigger.end(), lines_.begin(), lines_.end());
+  lines_.swap(bigger);
 }
 
 void LineList::truncate(int32_t n) {
@@ -91,8 +115,15 @@ void LineList::compactIfWasteful() {
   size_t live = 0;
   for (TextView line : lines_) live += line.size();
   if (arenaBytes() <= 2 * live + (size_t(64) << 20)) return;
+  // One block of exactly the bytes the lines need.
   auto fresh = std::make_shared<TextArena>();
-  for (TextView& line : lines_) line = fresh->store(line);
+  char* block = fresh->newBlock(live);
+  for (TextView& line : lines_) {
+    if (line.empty()) continue;
+    std::memcpy(block, line.data(), line.size());
+    line = TextView(block, line.size());
+    block += line.size();
+  }
   own_ = std::move(fresh);
   shared_.clear();
   generation_ = nextGeneration();

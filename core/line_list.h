@@ -26,6 +26,8 @@ class TextArena {
   TextArena& operator=(const TextArena&) = delete;
 
   TextView store(TextView bytes);
+  // A block of `size` bytes that the caller fills; its bytes never move either.
+  char* newBlock(size_t size);
   size_t bytesHeld() const { return held_; }
 
  private:
@@ -59,8 +61,22 @@ class LineList {
 
   // Adds a copy of the text's bytes as the last line.
   void append(TextView text);
+  // Room for `size` bytes in the list's own arena, for the caller to fill (a whole file read
+  // at once); lines inside it are then added with appendStored, without a copy.
+  char* newBlock(size_t size) { return ownArena().newBlock(size); }
+  // Adds a line whose bytes lie in a block from newBlock as the last line.
+  void appendStored(TextView text) {
+    makeRoom();
+    lines_.push_back(text);
+  }
   // Adds line `position` of `source` as the last line, sharing its bytes.
-  void appendFrom(const LineList& source, int32_t position);
+  void appendFrom(const LineList& source, int32_t position) {
+    // Called once per line: the arenas are looked at only when the source changed.
+    if (lastSource_ != &source || lastSourceGeneration_ != source.generation_)
+      adoptStorageOf(source);
+    makeRoom();
+    lines_.push_back(source.at(position));
+  }
   // Adds every line of source, sharing their bytes.
   void appendAll(const LineList& source);
   // Replaces line `position` with a copy of the text's bytes.
@@ -69,10 +85,22 @@ class LineList {
   void exchange(int32_t a, int32_t b) { std::swap(lines_[size_t(a) - 1], lines_[size_t(b) - 1]); }
   // Exchanges line `position` with a handle held outside (a sort's pivot slot). The slot must
   // hold the empty text or a handle that came from this list.
-  void exchangeWith(int32_t position, TextView& slot) { std::swap(lines_[size_t(position) - 1], slot); }
+  void exchangeWith(int32_t position, TextView& slot) {
+    std::swap(lines_[size_t(position) - 1], slot);
+  }
 
   // Room for `lines` lines without reallocating.
-  void reserve(size_t lines) { lines_.reserve(lines); }
+  void reserve(size_t lines);
+  // Keeps, in order, the lines whose 0-based index `keep` accepts, and drops the others; the
+  // handles close up in place, nothing is allocated.
+  template <class Keep>
+  void keepIf(Keep keep) {
+    size_t kept = 0;
+    for (size_t i = 0; i < lines_.size(); ++i) {
+      if (keep(i)) lines_[kept++] = lines_[i];
+    }
+    lines_.resize(kept);
+  }
   // Cuts the list to its first `n` lines.
   void truncate(int32_t n);
   void shrinkToFit() { lines_.shrink_to_fit(); }
@@ -87,6 +115,7 @@ class LineList {
 
  private:
   void adoptStorageOf(const LineList& source);
+  void makeRoom();
   TextArena& ownArena();
 
   std::vector<TextView> lines_;

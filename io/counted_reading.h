@@ -18,7 +18,7 @@ struct ReadOutcome {
     Failed,        // a read error; reason says which
     TooManyLines,  // more lines than a list can count
     OutOfMemory,
-    Utf16,         // the file starts with a UTF-16 byte-order mark; nothing was read
+    Utf16,  // the file starts with a UTF-16 byte-order mark; nothing was read
   };
   Kind kind = Kind::Complete;
   int32_t lines = 0;  // non-empty lines appended
@@ -75,8 +75,10 @@ ReadOutcome walkCountedLines(platform::InputFile& file, size_t blockSize, OnLine
 // whatever its line ends. Each stored line counts its length plus two bytes, each empty line two
 // bytes; after each stored line progress becomes the integer part of (counted / size) x 100.
 // On a failure the lines appended so far stay in `list`: callers read into a list of their own.
+// With kWholeFile a file of known size is read in one go into the list's arena and the lines
+// stay where they were read (nothing copied per line); a given block size reads block by block.
+constexpr size_t kWholeFile = 0;
 ReadOutcome readCountedLines(platform::InputFile& file, LineList& list,
-                             std::atomic<int32_t>& progress,
-                             size_t blockSize = LineReader::kDefaultBlock);
+                             std::atomic<int32_t>& progress, size_t blockSize = kWholeFile);
 
 }  // namespace quorvan

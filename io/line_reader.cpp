@@ -27,7 +27,11 @@ TextView withoutFinalCr(const char* begin, size_t size) {
 }  // namespace
 
 LineReader::LineReader(platform::InputFile& file, size_t blockSize)
-    : file_(file), blockSize_(blockSize == 0 ? 1 : blockSize) {}
+    : file_(&file), blockSize_(blockSize == 0 ? 1 : blockSize) {}
+
+LineReader::LineReader(TextView data) : blockSize_(0), end_(data.size()), eof_(true) {
+  data_ = data.data();
+}
 
 bool LineReader::fill() {
   if (begin_ > 0) {
@@ -36,8 +40,10 @@ bool LineReader::fill() {
     end_ -= begin_;
     begin_ = 0;
   }
-  if (buffer_.size() - end_ < blockSize_) buffer_.resize(std::max(buffer_.size() * 2, end_ + blockSize_));
-  int64_t got = file_.read(buffer_.data() + end_, blockSize_);
+  if (buffer_.size() - end_ < blockSize_)
+    buffer_.resize(std::max(buffer_.size() * 2, end_ + blockSize_));
+  data_ = buffer_.data();
+  int64_t got = file_->read(buffer_.data() + end_, blockSize_);
   if (got < 0) {
     failed_ = true;
     return false;
@@ -52,8 +58,8 @@ bool LineReader::startsWithUtf16Mark() {
     if (!fill()) return false;
   }
   if (bufferOffset_ != 0 || end_ < 2) return false;
-  auto first = static_cast<unsigned char>(buffer_[0]);
-  auto second = static_cast<unsigned char>(buffer_[1]);
+  auto first = static_cast<unsigned char>(data_[0]);
+  auto second = static_cast<unsigned char>(data_[1]);
   return (first == 0xFF && second == 0xFE) || (first == 0xFE && second == 0xFF);
 }
 
@@ -62,7 +68,7 @@ LineReader::Status LineReader::next(TextView& line) {
   if (stopped_) return Status::Stopped;
   size_t pos = begin_;
   for (;;) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(buffer_.data());
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data_);
     bool needMore = false;
     while (pos < end_) {
       unsigned char kind = kClasses[bytes[pos]];
@@ -82,7 +88,7 @@ LineReader::Status LineReader::next(TextView& line) {
       }
     }
     if (pos < end_ && !needMore) {
-      const char* start = buffer_.data() + begin_;
+      const char* start = data_ + begin_;
       size_t size = pos - begin_;
       if (kClasses[bytes[pos]] == LineEnd) {
         consumed_ += int64_t(size) + 1;
@@ -100,7 +106,7 @@ LineReader::Status LineReader::next(TextView& line) {
     }
     if (eof_) {
       if (begin_ == end_) return Status::End;
-      const char* start = buffer_.data() + begin_;
+      const char* start = data_ + begin_;
       size_t size = end_ - begin_;
       consumed_ += int64_t(size);
       begin_ = end_;

@@ -18,6 +18,9 @@ class LineReader {
   static constexpr size_t kDefaultBlock = size_t(4) << 20;
 
   explicit LineReader(platform::InputFile& file, size_t blockSize = kDefaultBlock);
+  // The lines of bytes already in memory (a whole file read at once); the lines returned are
+  // views into `data`, valid as long as it is.
+  explicit LineReader(TextView data);
 
   enum class Status { Line, End, Stopped, Failed };
 
@@ -36,8 +39,9 @@ class LineReader {
  private:
   bool fill();
 
-  platform::InputFile& file_;
+  platform::InputFile* file_ = nullptr;  // none when reading from memory
   std::string buffer_;
+  const char* data_ = nullptr;  // the bytes being cut: buffer_, or the memory given
   size_t blockSize_;
   size_t begin_ = 0;  // first unread byte in buffer_
   size_t end_ = 0;    // end of the bytes in buffer_

@@ -1,11 +1,14 @@
 #include "ops/column_sort.h"
 
+#include <algorithm>
 #include <cmath>
 #include <new>
+#include <span>
 #include <utility>
 
 #include "core/columns.h"
 #include "core/compare_text.h"
+#include "core/fast_sort.h"
 #include "core/job_frame.h"
 #include "core/numbers.h"
 
@@ -19,10 +22,12 @@ int32_t compareNumbers(double a, double b) {
   return -1;
 }
 
-int32_t columnSortCallback(ColumnSortWork& work, SortRequest request, int32_t index, int32_t source) {
+int32_t columnSortCallback(ColumnSortWork& work, SortRequest request, int32_t index,
+                           int32_t source) {
   SortState& sort = work.state.sort;
   ++sort.calls;
-  work.state.store.setProgress(integerPart(double(sort.calls) / 30.0 / double(sort.count) * 50.0 + 50.0));
+  work.state.store.setProgress(
+      integerPart(double(sort.calls) / 30.0 / double(sort.count) * 50.0 + 50.0));
   LineList& lines = work.state.store.workingLines;
   const size_t at = size_t(index) - 1;
   switch (request) {
@@ -79,6 +84,67 @@ bool extractKeys(ColumnSortWork& work, TextView delimiter, int32_t column) {
   return true;
 }
 
+// When no two keys compare equal the sorted order is the only one, and a fast sort finds it.
+// Numbers are sorted by value; neighbours within the tolerance count as equal.
+bool sortIfNoTwoKeysEqual(ColumnSortWork& work, bool descending) {
+  std::vector<uint32_t> order;
+  if (work.numeric) {
+    for (double key : work.numberKeys) {
+      if (std::isnan(key)) return false;
+    }
+    order = orderByNumber(work.numberKeys);
+    for (size_t i = 1; i < order.size(); ++i) {
+      if (compareNumbers(work.numberKeys[order[i - 1]], work.numberKeys[order[i]]) == 0)
+        return false;
+    }
+  } else {
+    order = orderByText(work.textKeys);
+    if (!noEqualNeighbours(work.textKeys, order)) return false;
+  }
+  if (descending) std::reverse(order.begin(), order.end());
+  applyOrder(work.state.store.workingLines.handles(), order);
+  return true;
+}
+
+// The engine's sort, step for step, over keys packed beside their lines: the same moves as
+// columnSortCallback, with the progress written once per block of calls instead of every call.
+template <class Key, class Compare>
+void shellSortPacked(EngineState& state, std::vector<Key>& keys, bool descending, Compare compare) {
+  struct Entry {
+    Key key;
+    TextView line;
+  };
+  std::span<TextView> lines = state.store.workingLines.handles();
+  std::vector<Entry> entries(lines.size());
+  for (size_t i = 0; i < lines.size(); ++i) entries[i] = {keys[i], lines[i]};
+  std::vector<Key>().swap(keys);
+  SortState& sort = state.sort;
+  Entry pivot{};
+  shellSort(
+      sort.count,
+      [&](SortRequest request, int32_t index, int32_t source) {
+        if ((++sort.calls & 0xFFFF) == 0) {
+          state.store.setProgress(
+              integerPart(double(sort.calls) / 30.0 / double(sort.count) * 50.0 + 50.0));
+        }
+        Entry& at = entries[size_t(index) - 1];
+        switch (request) {
+          case SortRequest::SaveToPivot:
+          case SortRequest::StorePivot:
+            std::swap(pivot, at);
+            return 0;
+          case SortRequest::MoveElement:
+            std::swap(at, entries[size_t(source) - 1]);
+            return 0;
+          case SortRequest::ComparePivot:
+            return compare(pivot.key, at.key);
+        }
+        return 0;
+      },
+      descending);
+  for (size_t i = 0; i < lines.size(); ++i) lines[i] = entries[i].line;
+}
+
 }  // namespace
 
 void SortByColumn(Job& job) {
@@ -103,12 +169,21 @@ void SortByColumn(Job& job) {
   SortState& sort = job.state.sort;
   sort.count = job.store.workingLines.count();
   sort.calls = 0;
-  shellSort(
-      sort.count,
-      [&work](SortRequest request, int32_t index, int32_t source) {
-        return columnSortCallback(work, request, index, source);
-      },
-      descending);
+  if (sort.count < kFastColumnSortFrom) {
+    shellSort(
+        sort.count,
+        [&work](SortRequest request, int32_t index, int32_t source) {
+          return columnSortCallback(work, request, index, source);
+        },
+        descending);
+  } else if (!sortIfNoTwoKeysEqual(work, descending)) {
+    // Equal keys: their order is the engine's, so the engine sorts.
+    if (work.numeric) {
+      shellSortPacked(job.state, work.numberKeys, descending, compareNumbers);
+    } else {
+      shellSortPacked(job.state, work.textKeys, descending, compareText);
+    }
+  }
 
   closeJobFrame(job);
 }

@@ -38,7 +38,13 @@ struct ColumnSortWork {
 
 // The sort callback of the column sort: counts the call, sets progress to
 // ((calls / 30) / count) x 50 + 50, moves keys and lines together, and compares only keys.
-int32_t columnSortCallback(ColumnSortWork& work, SortRequest request, int32_t index, int32_t source);
+int32_t columnSortCallback(ColumnSortWork& work, SortRequest request, int32_t index,
+                           int32_t source);
+
+// Lists this long or longer are sorted the fast way when no two keys are equal, and otherwise by
+// the engine over packed keys; shorter lists go through columnSortCallback call by call (same
+// bytes either way; only the progress trace differs).
+inline constexpr int32_t kFastColumnSortFrom = 4096;
 
 void SortByColumn(Job& job);
 

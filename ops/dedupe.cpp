@@ -15,31 +15,21 @@ namespace {
 // Form name of the "列：" box of "剔除重复(按列对比)".
 constexpr std::string_view kColumnBoxName = "编辑框19";
 
-struct RoutedLines {
-  LineList kept;
-  LineList removed;
-};
-
-// Marked lines go to `removed`, every other line (an empty examined text included, so no line
-// is lost) to `kept`, both in their old order. Lines move as shared handles, never as copies.
+// Marked lines go to the returned list, in their old order, as shared handles; every other line
+// (an empty examined text included, so no line is lost) stays in `lines`, closed up in place, so
+// the job never holds a second full list of handles. The removed list is filled before `lines`
+// changes: running out of memory while it grows leaves `lines` as it was.
 template <class Progress>
-RoutedLines routeLines(const LineList& lines, std::span<const uint8_t> marks, Progress progress) {
+LineList takeMarkedLines(LineList& lines, std::span<const uint8_t> marks, Progress progress) {
   const int32_t n = lines.count();
-  const auto removedCount = std::count(marks.begin(), marks.end(), uint8_t(1));
-  RoutedLines routed;
-  routed.kept.reserve(size_t(n - removedCount));
-  routed.removed.reserve(size_t(removedCount));
+  LineList removed;
+  removed.reserve(size_t(std::count(marks.begin(), marks.end(), uint8_t(1))));
   for (int32_t i = 1; i <= n; ++i) {
     progress(i);
-    LineList& target = marks[size_t(i) - 1] ? routed.removed : routed.kept;
-    target.appendFrom(lines, i);
+    if (marks[size_t(i) - 1]) removed.appendFrom(lines, i);
   }
-  return routed;
-}
-
-void putInPlace(LineStore& store, RoutedLines& routed) {
-  store.removedLines = std::move(routed.removed);
-  store.workingLines = std::move(routed.kept);
+  lines.keepIf([marks](size_t index) { return marks[index] == 0; });
+  return removed;
 }
 
 void finish(Job& job) {
@@ -48,8 +38,7 @@ void finish(Job& job) {
                        MessageIcon::Information);
 }
 
-// The lines are built aside and put in place only at the end, so running out of memory
-// leaves the store as it was.
+// Memory runs short only before the working lines change, so the store is as it was.
 void refuseForMemory(Job& job) {
   closeJobFrame(job);
   job.host.showMessage(gbk("注意：内存不足，数据未改变！"), MessageIcon::Error);
@@ -60,15 +49,15 @@ void refuseForMemory(Job& job) {
 void RemoveDuplicates(Job& job) {
   openJobFrame(job);
   LineStore& store = job.store;
-  const LineList& lines = store.workingLines;
+  LineList& lines = store.workingLines;
   const int32_t n = lines.count();
   try {
     std::vector<uint8_t> marks(size_t(n), 0);
     markDuplicates(job.state.duplicates, lines.handles(), marks, store.progressPercent);
-    RoutedLines routed =
-        routeLines(lines, marks, [&store, n](int32_t i) { store.setProgress(progressOf(i, n)); });
+    LineList removed = takeMarkedLines(
+        lines, marks, [&store, n](int32_t i) { store.setProgress(progressOf(i, n)); });
     store.setProgress(80);
-    putInPlace(store, routed);
+    store.removedLines = std::move(removed);
   } catch (const std::bad_alloc&) {
     refuseForMemory(job);
     return;
@@ -87,7 +76,7 @@ void RemoveDuplicatesByColumn(Job& job) {
   }
 
   LineStore& store = job.store;
-  const LineList& lines = store.workingLines;
+  LineList& lines = store.workingLines;
   const int32_t n = lines.count();
   const double total = n;
   try {
@@ -99,11 +88,12 @@ void RemoveDuplicatesByColumn(Job& job) {
     }
     std::vector<uint8_t> marks(size_t(n), 0);
     markDuplicates(job.state.duplicates, keys, marks, store.progressPercent);
-    RoutedLines routed = routeLines(lines, marks, [&store, total](int32_t j) {
+    std::vector<TextView>().swap(keys);
+    LineList removed = takeMarkedLines(lines, marks, [&store, total](int32_t j) {
       store.setProgress(integerPart(j / total * 50.0) + 50);
     });
     store.setProgress(95);
-    putInPlace(store, routed);
+    store.removedLines = std::move(removed);
   } catch (const std::bad_alloc&) {
     refuseForMemory(job);
     return;

@@ -2,6 +2,7 @@
 // What the operations that remove lines by a rule on one column share.
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "core/columns.h"
 #include "core/job_frame.h"
@@ -42,16 +43,19 @@ inline std::optional<ColumnChoice> readColumnChoice(Job& job, std::string_view c
 template <class Keeps>
 void removeLinesByColumn(Job& job, const ColumnChoice& choice, Keeps&& keeps) {
   job.host.clearItems();
-  const LineList& lines = job.store.workingLines;
+  LineList& lines = job.store.workingLines;
   const int32_t n = lines.count();
-  LineList kept;
+  // The removed lines are taken out as shared handles and the kept ones close up in place, so
+  // the job never holds a second full list of handles.
+  std::vector<uint8_t> kept(static_cast<size_t>(n));
   LineList removed;
   for (int32_t i = 1; i <= n; ++i) {
     TextView value = columnValue(lines.at(i), choice.delimiter, choice.column);
-    (keeps(value) ? kept : removed).appendFrom(lines, i);
+    kept[size_t(i) - 1] = keeps(value) ? 1 : 0;
+    if (!kept[size_t(i) - 1]) removed.appendFrom(lines, i);
     job.store.setProgress(progressOf(i, n));
   }
-  job.store.workingLines = std::move(kept);
+  lines.keepIf([&kept](size_t index) { return kept[index] != 0; });
   job.store.removedLines = std::move(removed);
   const int32_t removedCount = job.store.removedLines.count();
   closeJobFrame(job);

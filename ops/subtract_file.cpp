@@ -4,6 +4,7 @@
 
 #include "core/columns.h"
 #include "core/compare_text.h"
+#include "core/fast_sort.h"
 #include "core/job_frame.h"
 #include "core/numbers.h"
 #include "io/file_messages.h"
@@ -28,17 +29,15 @@ int32_t phaseProgress(double done, double total, double part, double offset) {
   return total > 0 ? integerPart(done / total * part + offset) : integerPart(offset);
 }
 
-void sortEntries(LineList& entries) {
-  EntrySort sort{entries, {}};
-  shellSort(
-      entries.count(),
-      [&sort](SortRequest request, int32_t index, int32_t source) {
-        return compareListCallback(sort, request, index, source);
-      },
-      false);
-}
-
+// Sorts the lines by their keys, carrying each line with its key. Lines with equal keys come
+// out in the order that the engine gives them, so the engine sorts whenever two keys are equal.
 void sortByKeys(LineList& keys, LineList& lines) {
+  const std::vector<uint32_t> order = orderByText(keys.handles());
+  if (noEqualNeighbours(keys.handles(), order)) {
+    applyOrder(keys.handles(), order);
+    applyOrder(lines.handles(), order);
+    return;
+  }
   KeyedLineSort sort{keys, lines, {}, {}};
   shellSort(
       keys.count(),
@@ -166,10 +165,9 @@ void SubtractFile(Job& job) {
   }
 
   LineList& lines = job.store.workingLines;
-  sortWorkingLines(job.state, false);
-  job.store.setProgress(35);
-  sortEntries(entries);
-  job.store.setProgress(40);
+  // Whole lines: equal lines are identical bytes, so any correct sort gives the same result.
+  sortTexts(lines.handles(), false, job.store.progressPercent, 30, 35);
+  sortTexts(entries.handles(), false, job.store.progressPercent, 35, 40);
 
   LineList kept;
   LineList removed;
@@ -209,8 +207,8 @@ void SubtractFileByColumn(Job& job) {
   }
   sortByKeys(keys, lines);
   job.store.setProgress(45);
-  sortEntries(entries);
-  job.store.setProgress(50);
+  // The file's column values are only looked up, never shown: their order among equals is moot.
+  sortTexts(entries.handles(), false, job.store.progressPercent, 45, 50);
 
   LineList kept;
   LineList removed;

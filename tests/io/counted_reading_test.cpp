@@ -67,5 +67,31 @@ TEST(ReadCountedLines, ReportsAReadErrorInTheMiddle) {
   EXPECT_FALSE(failed.outcome.reason.empty());
 }
 
+TEST(ReadCountedLines, TheWholeFileAtOnceReadsAsBlockByBlock) {
+  using namespace std::string_literals;
+  const std::string cases[] = {
+      "ab\r\n\r\ncd\r\n"s,          "one\ntwo\n\nthree"s,
+      "\xD6\n\xD0x\r\nend\xB0"s,  // a lead byte takes the LF with it; a lone one at the end
+      "before\r\nstop\0after\r\n"s, "cut\x1Ahere"s,       "\r\n\r\n"s, "\xFF\xFEu\0t\0f\0"s,
+  };
+  for (const std::string& bytes : cases) {
+    TempDir dir;
+    writeFile(dir.file("f"), bytes);
+    Counted results[2];
+    for (size_t block : {kWholeFile, size_t(3)}) {
+      platform::InputFile file;
+      ASSERT_TRUE(file.open(dir.file("f")));
+      LineList list;
+      std::atomic<int32_t> progress{-1};
+      ReadOutcome outcome = readCountedLines(file, list, progress, block);
+      results[block == kWholeFile ? 0 : 1] = {outcome, linesOf(list), progress.load()};
+    }
+    EXPECT_EQ(results[0].lines, results[1].lines) << bytes;
+    EXPECT_EQ(results[0].outcome.kind, results[1].outcome.kind) << bytes;
+    EXPECT_EQ(results[0].outcome.stopOffset, results[1].outcome.stopOffset) << bytes;
+    EXPECT_EQ(results[0].progress, results[1].progress) << bytes;
+  }
+}
+
 }  // namespace
 }  // namespace quorvan
