@@ -134,11 +134,13 @@ void SplitExport(Job& job) {
         finished.push_back(std::move(writer));
       }
     }
+    // All parts or none: a rename that fails puts back the files of the parts before it.
     for (int32_t part = 1; part <= parts && failedPath.empty(); ++part) {
       platform::AtomicFileWriter& writer = *finished[size_t(part) - 1];
-      if (!writer.publish()) {
+      if (!writer.publishKeepingOld()) {
         failedPath = partPath(folder, part, importedName);
         reason = writer.reason();
+        for (int32_t before = part - 1; before >= 1; --before) finished[size_t(before) - 1]->undoPublish();
       }
     }
   } catch (const std::bad_alloc&) {
