@@ -93,7 +93,9 @@ Text partPath(TextView folder, int32_t number, TextView importedName) {
 void SplitExport(Job& job) {
   const int32_t parts = toInt(job.host.controlText(kSplitPartsBox));
   const Text folder = job.host.controlText(kSplitFolderBox);
-  if (parts <= 0 || !platform::fileExists(folder)) {
+  // No folder chosen ends silently; a folder that is gone is reported when its first part
+  // cannot be created, like any folder that cannot take the parts.
+  if (parts <= 0 || folder.empty()) {
     leaveWithoutFrame(job);
     return;
   }
