@@ -1,6 +1,4 @@
-#include <cstdio>
+// The batch tool: every operation of the window from a terminal, a script or a pipeline.
+#include "cli/batch_run.h"
 
-int main() {
-  std::fputs("quorvan-cli: not built yet\n", stderr);
-  return 2;
-}
+int main(int argc, char** argv) { return quorvan::cli::runCommandLine(argc, argv); }

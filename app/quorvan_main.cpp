@@ -1,1 +1,9 @@
-int main() { return 0; }
+// The window program.
+#include <QApplication>
+
+#include "ui/program.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  return quorvan::ui::runProgram(app);
+}

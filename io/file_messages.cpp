@@ -4,14 +4,23 @@
 
 namespace quorvan {
 
-Text cannotReadMessage(TextView path, std::string_view reason) {
-  Text text = gbk("注意：无法读取文件：");
+namespace {
+
+// The prefix, the path, and the reason on a line of its own.
+Text pathMessage(std::string_view utf8Prefix, TextView path, std::string_view reason) {
+  Text text = gbk(utf8Prefix);
   text.append(path);
   if (!reason.empty()) {
     text += '\n';
     text.append(reason);
   }
   return text;
+}
+
+}  // namespace
+
+Text cannotReadMessage(TextView path, std::string_view reason) {
+  return pathMessage("注意：无法读取文件：", path, reason);
 }
 
 Text cannotReadMessage(TextView path, const ReadOutcome& outcome) {
@@ -28,13 +37,7 @@ Text cannotReadMessage(TextView path, const ReadOutcome& outcome) {
 }
 
 Text cannotWriteMessage(TextView path, std::string_view reason) {
-  Text text = gbk("注意：无法写入文件：");
-  text.append(path);
-  if (!reason.empty()) {
-    text += '\n';
-    text.append(reason);
-  }
-  return text;
+  return pathMessage("注意：无法写入文件：", path, reason);
 }
 
 Text stoppedEarlyNote(const ReadOutcome& outcome) {

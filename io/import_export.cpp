@@ -24,14 +24,18 @@ void ImportLines(Job& job) {
     leaveWithoutFrame(job);
     return;
   }
-  const Text& path = *chosen;
+  platform::InputFile file;
+  file.open(*chosen);
+  importFromFile(job, *chosen, file);
+}
+
+void importFromFile(Job& job, TextView path, platform::InputFile& file) {
   job.host.clearItems();
   openFileFrame(job);
 
   LineList lines;
-  platform::InputFile file;
   ReadOutcome outcome;
-  if (!file.open(path)) {
+  if (!file.isOpen()) {
     outcome.kind = ReadOutcome::Kind::Failed;
     outcome.reason = file.reason();
   } else {

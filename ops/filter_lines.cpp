@@ -5,7 +5,7 @@
 #include "core/job_frame.h"
 #include "core/numbers.h"
 #include "core/text_primitives.h"
-#include "ops/removal_message.h"
+#include "ops/line_removal.h"
 
 namespace quorvan {
 namespace {
@@ -97,34 +97,10 @@ bool passesFilter(TextView value, const FilterSettings& s) {
 void FilterLines(Job& job) {
   // The settings are checked before the list view is emptied.
   openJobFrame(job, false);
-  const Text delimiter = job.host.controlText(kDelimiterBoxName);
-  if (delimiter.empty()) {
-    closeJobFrame(job);
-    job.host.showMessage(noDelimiterMessage(), MessageIcon::Error);
-    return;
-  }
-  const int32_t column = toInt(job.host.controlText(kColumnBox));
-  if (column < 1) {
-    closeJobFrame(job);
-    return;
-  }
+  const std::optional<ColumnChoice> choice = readColumnChoice(job, kColumnBox);
+  if (!choice) return;
   const FilterSettings settings = readFilterSettings(job.host);
-  job.host.clearItems();
-
-  const LineList& lines = job.store.workingLines;
-  const int32_t n = lines.count();
-  LineList kept;
-  LineList removed;
-  for (int32_t i = 1; i <= n; ++i) {
-    TextView value = columnValue(lines.at(i), delimiter, column);
-    (passesFilter(value, settings) ? kept : removed).appendFrom(lines, i);
-    job.store.setProgress(progressOf(i, n));
-  }
-  job.store.workingLines = std::move(kept);
-  job.store.removedLines = std::move(removed);
-  const int32_t removedCount = job.store.removedLines.count();
-  closeJobFrame(job);
-  job.host.showMessage(removalMessage(removedCount), MessageIcon::Information);
+  removeLinesByColumn(job, *choice, [&](TextView value) { return passesFilter(value, settings); });
 }
 
 }  // namespace quorvan

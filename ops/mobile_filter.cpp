@@ -8,7 +8,7 @@
 #include "core/job_frame.h"
 #include "core/numbers.h"
 #include "core/text_primitives.h"
-#include "ops/removal_message.h"
+#include "ops/line_removal.h"
 
 namespace quorvan {
 namespace {
@@ -87,17 +87,8 @@ CarrierKind classifyMobileNumber(TextView value) {
 void FilterMobileNumbers(Job& job) {
   // The settings are checked before the list view is emptied.
   openJobFrame(job, false);
-  const Text delimiter = job.host.controlText(kDelimiterBoxName);
-  if (delimiter.empty()) {
-    closeJobFrame(job);
-    job.host.showMessage(noDelimiterMessage(), MessageIcon::Error);
-    return;
-  }
-  const int32_t column = toInt(job.host.controlText(kColumnBox));
-  if (column < 1) {
-    closeJobFrame(job);
-    return;
-  }
+  const std::optional<ColumnChoice> column = readColumnChoice(job, kColumnBox);
+  if (!column) return;
   const bool customMode = job.host.isChecked(kCustomModeBox);
   const Text prefixText = job.host.controlText(kCustomPrefixesBox);
   const std::vector<TextView> customPrefixes = splitViews(prefixText, ",");
@@ -106,24 +97,10 @@ void FilterMobileNumbers(Job& job) {
   choice.unicom = job.host.isChecked(kKeepUnicomBox);
   choice.telecom = job.host.isChecked(kKeepTelecomBox);
   choice.other = job.host.isChecked(kKeepOtherBox);
-  job.host.clearItems();
-
-  const LineList& lines = job.store.workingLines;
-  const int32_t n = lines.count();
-  LineList kept;
-  LineList removed;
-  for (int32_t i = 1; i <= n; ++i) {
-    TextView value = columnValue(lines.at(i), delimiter, column);
-    bool keep = customMode ? beginsWithAny(value, customPrefixes)
-                           : choice.keeps(classifyMobileNumber(trimBothEnds(value)));
-    (keep ? kept : removed).appendFrom(lines, i);
-    job.store.setProgress(progressOf(i, n));
-  }
-  job.store.workingLines = std::move(kept);
-  job.store.removedLines = std::move(removed);
-  const int32_t removedCount = job.store.removedLines.count();
-  closeJobFrame(job);
-  job.host.showMessage(removalMessage(removedCount), MessageIcon::Information);
+  removeLinesByColumn(job, *column, [&](TextView value) {
+    return customMode ? beginsWithAny(value, customPrefixes)
+                      : choice.keeps(classifyMobileNumber(trimBothEnds(value)));
+  });
 }
 
 }  // namespace quorvan

@@ -7,7 +7,7 @@
 #include "core/job_frame.h"
 #include "core/numbers.h"
 #include "io/file_messages.h"
-#include "ops/removal_message.h"
+#include "ops/line_removal.h"
 #include "ops/sort_lines.h"
 #include "platform/files.h"
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/gbk.h"
+#include "platform/standard_streams.h"
 #include "platform/syscalls.h"
 
 namespace quorvan::platform {
@@ -111,6 +112,29 @@ bool InputFile::open(std::string_view gbkPath) {
   fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   fd_ = fd;
   size_ = info.st_size;
+  return true;
+}
+
+bool InputFile::openStandardInput() {
+  close();
+  reason_.clear();
+  if (wasClosed(StandardStream::Input)) {
+    reason_ = errorText(EBADF);
+    return false;
+  }
+  int fd = fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 0);
+  if (fd < 0) {
+    reason_ = errorText(errno);
+    return false;
+  }
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    reason_ = errorText(S_ISDIR(info.st_mode) ? EISDIR : errno);
+    sysCalls().close(fd);
+    return false;
+  }
+  fd_ = fd;
+  size_ = S_ISREG(info.st_mode) ? info.st_size : 0;
   return true;
 }
 

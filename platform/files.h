@@ -33,6 +33,10 @@ class InputFile {
 
   // Opens the file; on failure returns false and sets reason().
   bool open(std::string_view gbkPath);
+  // Reads the process's standard input instead (a file, a pipe or a terminal; a folder is
+  // refused). The descriptor is duplicated, so close() leaves standard input open. A pipe has
+  // no size: size() is 0.
+  bool openStandardInput();
   bool isOpen() const { return fd_ >= 0; }
   // Size in bytes at the time of opening (64-bit).
   int64_t size() const { return size_; }

@@ -5,7 +5,8 @@ cd "$(dirname "$0")/.."
 scripts/setup-debian.sh
 scripts/build.sh
 build=${QUORVAN_BUILD_DIR:-build}
-if [ -x "$build/app/quorvan" ]; then
-  exec "$build/app/quorvan" "$@"
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display: start the window on a desktop, or use the batch tool $build/app/quorvan-cli." >&2
+  exit 1
 fi
-echo "The window is not built yet. What can be run so far: the tests (scripts/test.sh)."
+exec "$build/app/quorvan" "$@"

@@ -1,1 +1,0 @@
-// The batch front end lives here.
