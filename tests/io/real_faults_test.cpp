@@ -19,6 +19,7 @@
 #include "io/import_export.h"
 #include "io/merge_split.h"
 #include "platform/files.h"
+#include "platform/gbk.h"
 #include "platform/syscalls.h"
 #include "tests/support/files.h"
 #include "tests/support/recording_host.h"
@@ -36,6 +37,8 @@ using testing::TempDir;
 using testing::writeFile;
 
 constexpr int kCannot = 77;
+
+std::string programDirectory() { return *platform::gbkToUtf8(platform::programDirectory()); }
 
 // Runs `check` in a child process; its exit code (0 = every check held, kCannot = the fault
 // cannot be made here, else the number of the failed check).
@@ -134,6 +137,15 @@ TEST(RealFaults, PermissionDeniedIsReportedAndChangesNothing) {
     CHECK_OR_EXIT(3, message.rfind("注意：无法写入文件：" + dir.file("locked.txt") + "\n", 0) == 0);
     message = exportTo(state, dir.file("closed/out.txt"));
     CHECK_OR_EXIT(4, message.rfind("注意：无法写入文件：" + dir.file("closed/out.txt") + "\n", 0) == 0);
+
+    // The removed-lines file goes beside the program, whose folder nobody may not write to.
+    if (access(programDirectory().c_str(), W_OK) == 0) return 0;
+    state.store.removedLines = makeLines({"r"});
+    RecordingHost other;
+    Job removed(state, other, FrameKind::File);
+    WriteRemovedLines(removed);
+    CHECK_OR_EXIT(5, other.lastMessage().rfind("注意：无法写入文件：" + programDirectory() + "/", 0) == 0);
+    CHECK_OR_EXIT(6, linesOf(state.store.removedLines) == std::vector<std::string>{"r"});
     return 0;
   });
   if (result == kCannot) QUORVAN_SKIP("cannot run as an unprivileged user here");
@@ -162,6 +174,44 @@ TEST(RealFaults, AFileSizeLimitIsAnErrorNotAKill) {
   EXPECT_EQ(result, 0);
   EXPECT_EQ(readFile(dir.file("out.txt")), "old");
   EXPECT_EQ(listFolder(dir.path()), std::vector<std::string>{"out.txt"});
+}
+
+// Address-space limits do not mix with the sanitizers' shadow memory.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+
+// A file too big for the memory left: a clear message, and the old lines stay.
+TEST(RealFaults, RunningOutOfMemoryWhileImportingKeepsTheOldLines) {
+  if (kSanitized) QUORVAN_SKIP("address-space limit under a sanitizer");
+  TempDir dir;
+  writeFile(dir.file("big.txt"), std::string(300 << 20, '1') + "\r\n");
+  int result = inChild([&] {
+    EngineState state;
+    state.store.workingLines = makeLines({"keep"});
+    rlimit limit{};
+    getrlimit(RLIMIT_AS, &limit);
+    // Room for what the process has now and some, but not for the file's one line.
+    long pages = 0;
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+      if (std::fscanf(f, "%ld", &pages) != 1) pages = 0;
+      std::fclose(f);
+    }
+    if (pages == 0) return kCannot;
+    limit.rlim_cur = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (200 << 20);
+    if (setrlimit(RLIMIT_AS, &limit) != 0) return kCannot;
+    RecordingHost host;
+    host.answerDialog(dir.file("big.txt"));
+    Job job(state, host, FrameKind::File);
+    ImportLines(job);
+    CHECK_OR_EXIT(1, host.lastMessage() == "注意：无法读取文件：" + dir.file("big.txt") + "\n内存不足。");
+    CHECK_OR_EXIT(2, linesOf(state.store.workingLines) == std::vector<std::string>{"keep"});
+    return 0;
+  });
+  if (result == kCannot) QUORVAN_SKIP("cannot limit the address space");
+  EXPECT_EQ(result, 0);
 }
 
 // Killed in the middle of writing: the target is the old file, whole.
