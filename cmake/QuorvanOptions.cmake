@@ -14,6 +14,10 @@ if(QUORVAN_SANITIZE)
   endforeach()
   add_compile_options(-fno-omit-frame-pointer -fno-sanitize-recover=undefined)
 endif()
+if(QUORVAN_BUILD_FUZZ)
+  # Coverage for the fuzzer in every library; only the fuzz targets link its main().
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
 
 # quorvan_library(NAME DIR DEPS...): a static library made of every source file in DIR.
 function(quorvan_library name)

@@ -93,7 +93,9 @@ Text partPath(TextView folder, int32_t number, TextView importedName) {
 void SplitExport(Job& job) {
   const int32_t parts = toInt(job.host.controlText(kSplitPartsBox));
   const Text folder = job.host.controlText(kSplitFolderBox);
-  if (parts <= 0 || !platform::fileExists(folder)) {
+  // No folder chosen ends silently; a folder that is gone is reported when its first part
+  // cannot be created, like any folder that cannot take the parts.
+  if (parts <= 0 || folder.empty()) {
     leaveWithoutFrame(job);
     return;
   }
@@ -134,11 +136,13 @@ void SplitExport(Job& job) {
         finished.push_back(std::move(writer));
       }
     }
+    // All parts or none: a rename that fails puts back the files of the parts before it.
     for (int32_t part = 1; part <= parts && failedPath.empty(); ++part) {
       platform::AtomicFileWriter& writer = *finished[size_t(part) - 1];
-      if (!writer.publish()) {
+      if (!writer.publishKeepingOld()) {
         failedPath = partPath(folder, part, importedName);
         reason = writer.reason();
+        for (int32_t before = part - 1; before >= 1; --before) finished[size_t(before) - 1]->undoPublish();
       }
     }
   } catch (const std::bad_alloc&) {

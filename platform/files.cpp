@@ -167,6 +167,7 @@ bool AtomicFileWriter::fail(const char* what, int error) {
 
 bool AtomicFileWriter::open(std::string_view gbkTargetPath) {
   abandon();
+  targetExisted_ = false;
   failed_ = false;
   finished_ = false;
   buffer_.clear();
@@ -252,7 +253,39 @@ bool AtomicFileWriter::publish() {
   return true;
 }
 
+bool AtomicFileWriter::publishKeepingOld() {
+  if (!finished_ || failed_ || temporary_.empty()) return false;
+  struct stat info {};
+  targetExisted_ = stat(target_.c_str(), &info) == 0;
+  if (targetExisted_) {
+    // A second name for the old file: the rename below then cannot lose it.
+    std::string kept = temporary_ + ".old";
+    if (sysCalls().link(target_.c_str(), kept.c_str()) != 0) return fail(nullptr, errno);
+    kept_ = std::move(kept);
+  }
+  if (!publish()) {
+    if (!kept_.empty()) sysCalls().unlink(kept_.c_str());
+    kept_.clear();
+    return false;
+  }
+  published_ = true;
+  return true;
+}
+
+void AtomicFileWriter::undoPublish() {
+  if (!published_) return;
+  if (!kept_.empty()) {
+    if (sysCalls().rename(kept_.c_str(), target_.c_str()) == 0) kept_.clear();
+  } else if (!targetExisted_) {
+    sysCalls().unlink(target_.c_str());
+  }
+  published_ = false;
+}
+
 void AtomicFileWriter::abandon() {
+  if (!kept_.empty()) sysCalls().unlink(kept_.c_str());
+  kept_.clear();
+  published_ = false;
   if (fd_ >= 0) sysCalls().close(fd_);
   fd_ = -1;
   if (!temporary_.empty()) sysCalls().unlink(temporary_.c_str());

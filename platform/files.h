@@ -73,6 +73,12 @@ class AtomicFileWriter {
   bool finish();
   // Renames the finished temporary file over the target.
   bool publish();
+  // publish(), keeping the old target (if any) under a hidden name beside it, so that a
+  // group of files can be published all or nothing: undoPublish() puts the old target back
+  // (or removes a target that did not exist), and the kept copy goes when the writer does.
+  bool publishKeepingOld();
+  // Undoes a publishKeepingOld() that succeeded; best effort.
+  void undoPublish();
   // finish() then publish().
   bool commit() { return finish() && publish(); }
   // Closes and removes the temporary file; the target stays as it was.
@@ -89,6 +95,9 @@ class AtomicFileWriter {
   bool failed_ = false;
   std::string target_;     // UTF-8
   std::string temporary_;  // UTF-8, empty when there is none
+  std::string kept_;       // UTF-8 name of the old target kept by publishKeepingOld()
+  bool published_ = false;
+  bool targetExisted_ = false;
   unsigned mode_ = 0;
   std::string buffer_;
   std::string reason_;

@@ -17,11 +17,12 @@ int syncFile(int fd) { return ::fdatasync(fd); }
 int changeMode(int fd, mode_t mode) { return ::fchmod(fd, mode); }
 int closeFile(int fd) { return ::close(fd); }
 int renameFile(const char* from, const char* to) { return ::rename(from, to); }
+int linkFile(const char* from, const char* to) { return ::link(from, to); }
 int unlinkFile(const char* path) { return ::unlink(path); }
 int makeTemporary(char* pathTemplate) { return ::mkstemp(pathTemplate); }
 
-constexpr SysCalls kReal{openFile, readFile,  writeFile,  syncFile,     changeMode,
-                         closeFile, renameFile, unlinkFile, makeTemporary};
+constexpr SysCalls kReal{openFile,  readFile,  writeFile,  syncFile,   changeMode,
+                         closeFile, renameFile, linkFile,   unlinkFile, makeTemporary};
 
 }  // namespace
 

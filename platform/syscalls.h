@@ -16,6 +16,7 @@ struct SysCalls {
   int (*fchmod)(int fd, mode_t mode);
   int (*close)(int fd);
   int (*rename)(const char* from, const char* to);
+  int (*link)(const char* from, const char* to);
   int (*unlink)(const char* path);
   int (*mkstemp)(char* pathTemplate);
 };

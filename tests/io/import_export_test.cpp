@@ -168,6 +168,41 @@ TEST(ExportLines, WritesEveryLineWithCrLfAndReplacesTheFile) {
   EXPECT_TRUE(host.calls("clearItems").empty());
 }
 
+// No fixed buffer anywhere: a line of 100 MB comes in and goes out whole.
+TEST(ImportLines, AVeryLongLineIsReadAndWrittenWhole) {
+  TempDir dir;
+  const std::string line(100 << 20, 'a');
+  writeFile(dir.file("in.txt"), "x\r\n" + line + "\r\ny");
+  EngineState state;
+  RecordingHost host;
+  host.answerDialog(dir.file("in.txt"));
+  host.answerDialog(dir.file("out.txt"));
+  Job in(state, host, FrameKind::File);
+  ImportLines(in);
+  ASSERT_EQ(state.store.workingLines.count(), 3);
+  EXPECT_EQ(state.store.workingLines.at(2).size(), line.size());
+  Job out(state, host, FrameKind::File);
+  ExportLines(out);
+  EXPECT_EQ(readFile(dir.file("out.txt")), "x\r\n" + line + "\r\ny\r\n");
+}
+
+// The lines are in memory, so writing over the file they came from is safe.
+TEST(ExportLines, OverTheImportedFileIsSafe) {
+  TempDir dir;
+  writeFile(dir.file("in.txt"), "b\na\r\nc");
+  EngineState state;
+  RecordingHost host;
+  host.answerDialog(dir.file("in.txt"));
+  host.answerDialog(dir.file("in.txt"));
+  Job in(state, host, FrameKind::File);
+  ImportLines(in);
+  Job out(state, host, FrameKind::File);
+  ExportLines(out);
+  EXPECT_EQ(host.lastMessage(), "导出完毕！");
+  EXPECT_EQ(readFile(dir.file("in.txt")), "b\r\na\r\nc\r\n");
+  EXPECT_EQ(testing::listFolder(dir.path()), Lines{"in.txt"});
+}
+
 TEST(ExportLines, WithNoLinesShowsNothingAtAll) {
   EngineState state;
   RecordingHost host;

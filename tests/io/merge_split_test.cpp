@@ -198,9 +198,17 @@ TEST_F(SplitExportTest, NoCountOrNoFolderEndsSilently) {
     run(parts);
     EXPECT_TRUE(host.calls().empty()) << parts;
   }
-  host.setGbkText("编辑框36", dir.file("gone"));
+  host.setGbkText("编辑框36", "");
   run("2");
   EXPECT_TRUE(host.calls().empty());
+}
+
+// A folder that was removed after it was chosen is an error naming the first part.
+TEST_F(SplitExportTest, AFolderThatIsGoneIsReported) {
+  host.setGbkText("编辑框36", dir.file("gone"));
+  run("2");
+  EXPECT_EQ(host.lastMessage().rfind("注意：无法写入文件：" + dir.file("gone") + "/1_list.txt\n", 0), 0u)
+      << host.lastMessage();
   EXPECT_TRUE(listFolder(dir.path()).empty());
 }
 
