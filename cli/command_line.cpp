@@ -283,22 +283,22 @@ const CommandOption* findSpec(const OperationEntry& entry, std::string_view name
   return nullptr;
 }
 
-void applyOption(const CommandOption& spec, const std::vector<std::string>& values,
+void applyOption(const CommandOption& tableOption, const std::vector<std::string>& values,
                  std::vector<Text>& repeated, BatchRequest& request) {
   auto set = [&request](std::string_view form, Text value) {
     request.settings.emplace_back(str(form), std::move(value));
   };
-  const std::string name = longName(spec.name);
-  for (auto box : spec.uncheckBoxes) {
+  const std::string name = longName(tableOption.name);
+  for (auto box : tableOption.uncheckBoxes) {
     if (!box.empty()) set(box, "0");
   }
-  if (!spec.checkBox.empty()) set(spec.checkBox, "1");
+  if (!tableOption.checkBox.empty()) set(tableOption.checkBox, "1");
   size_t next = 0;
-  for (const auto& value : spec.values) {
+  for (const auto& value : tableOption.values) {
     if (value.box.empty()) continue;
     const std::string& given = values[next++];
     Text converted = convertValue(given, value, name);
-    if (spec.repeatable) {
+    if (tableOption.repeatable) {
       // Looked for in the UTF-8 form: in GBK the byte of "|" may also be a trail byte.
       if (given.find('|') != std::string::npos) {
         throw UsageError{name + ": a file name may not hold '|', which separates the files"};
@@ -311,15 +311,15 @@ void applyOption(const CommandOption& spec, const std::vector<std::string>& valu
       set(value.box, std::move(converted));
     }
   }
-  if (!spec.choices.empty()) {
+  if (!tableOption.choices.empty()) {
     std::stringstream words(values[next]);
     std::string word;
     while (std::getline(words, word, ',')) {
-      auto choice = std::find_if(spec.choices.begin(), spec.choices.end(),
+      auto choice = std::find_if(tableOption.choices.begin(), tableOption.choices.end(),
                                  [&word](const OptionChoice& c) { return c.word == word; });
-      if (choice == spec.choices.end()) {
+      if (choice == tableOption.choices.end()) {
         std::string allowed;
-        for (const auto& c : spec.choices) allowed += (allowed.empty() ? "" : ",") + str(c.word);
+        for (const auto& c : tableOption.choices) allowed += (allowed.empty() ? "" : ",") + str(c.word);
         throw UsageError{name + ": '" + word + "' is not one of " + allowed};
       }
       set(choice->checkBox, "1");
@@ -377,24 +377,24 @@ void fillRequest(const Command& command, BatchRequest& request) {
     } else {
       for (const auto& [name, option] : command.options) {
         if (option != given) continue;
-        const CommandOption* spec = findSpec(entry, name);
-        const size_t count = size_t(spec->valueCount());
+        const CommandOption* tableOption = findSpec(entry, name);
+        const size_t count = size_t(tableOption->valueCount());
         if (count == 0) {
-          applyOption(*spec, {}, repeated[given], request);
+          applyOption(*tableOption, {}, repeated[given], request);
         } else if ((index + 1) % count == 0) {
           std::vector<std::string> values(results.begin() + long(index + 1 - count),
                                           results.begin() + long(index + 1));
-          applyOption(*spec, values, repeated[given], request);
+          applyOption(*tableOption, values, repeated[given], request);
         }
       }
     }
   }
   for (const auto& [name, option] : command.options) {
-    const CommandOption* spec = findSpec(entry, name);
-    const size_t count = spec ? size_t(spec->valueCount()) : 0;
+    const CommandOption* tableOption = findSpec(entry, name);
+    const size_t count = tableOption ? size_t(tableOption->valueCount()) : 0;
     if (count > 1 && option->results().size() % count != 0) {
       throw UsageError{longName(name) + ": needs " + std::to_string(count) + " values (" +
-                       typeName(*spec) + ")"};
+                       typeName(*tableOption) + ")"};
     }
   }
 

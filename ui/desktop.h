@@ -30,7 +30,7 @@ class Desktop {
 
   // A modal file dialog; the chosen path, or nothing when cancelled. An open dialog accepts
   // the name of a file that does not exist; a save dialog asks nothing about an existing file.
-  virtual std::optional<QString> chooseFile(QWidget* owner, const FileDialogSpec& spec) = 0;
+  virtual std::optional<QString> chooseFile(QWidget* owner, const FileDialogSpec& request) = 0;
   // A modal dialog for several existing files; the paths in the dialog's order (empty: cancel).
   virtual QStringList chooseFiles(QWidget* owner, const QString& title, const QString& filter) = 0;
   // A modal folder dialog; the chosen folder, or the empty text when cancelled.

@@ -190,20 +190,20 @@ QWidget* MainWindow::control(std::string_view formName) const {
 
 int MainWindow::currentPage() const { return settingsTabs_->currentIndex(); }
 
-QWidget* MainWindow::makeControl(QWidget* parent, const ControlSpec& spec) {
+QWidget* MainWindow::makeControl(QWidget* parent, const ControlSpec& placed) {
   QWidget* widget = nullptr;
-  const QString caption = fromUtf8(spec.caption);
-  switch (spec.kind) {
+  const QString caption = fromUtf8(placed.caption);
+  switch (placed.kind) {
     case ControlKind::Label:
     case ControlKind::RedLabel:
     case ControlKind::WrappedLabel: {
       auto* label = new QLabel(caption, parent);
-      if (spec.kind == ControlKind::RedLabel) {
+      if (placed.kind == ControlKind::RedLabel) {
         QPalette red = label->palette();
         red.setColor(QPalette::WindowText, QColor(255, 0, 0));
         label->setPalette(red);
       }
-      if (spec.kind == ControlKind::WrappedLabel) {
+      if (placed.kind == ControlKind::WrappedLabel) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       }
@@ -212,14 +212,14 @@ QWidget* MainWindow::makeControl(QWidget* parent, const ControlSpec& spec) {
     }
     case ControlKind::Edit: {
       auto* box = new QLineEdit(parent);
-      applyInput(*box, spec.input);
+      applyInput(*box, placed.input);
       // Paths of many files to merge can be long; typed boxes keep Qt's usual limit.
-      if (spec.input == Input::ReadOnly) box->setMaxLength(INT_MAX);
+      if (placed.input == Input::ReadOnly) box->setMaxLength(INT_MAX);
       widget = box;
       break;
     }
     case ControlKind::Button:
-      if (parent->fontMetrics().horizontalAdvance(caption) > spec.width - 8) {
+      if (parent->fontMetrics().horizontalAdvance(caption) > placed.width - 8) {
         widget = new WrappingButton(caption, parent);
       } else {
         widget = new QPushButton(caption, parent);
@@ -236,8 +236,8 @@ QWidget* MainWindow::makeControl(QWidget* parent, const ControlSpec& spec) {
       break;
     }
   }
-  widget->setGeometry(spec.x, spec.y, spec.width, spec.height);
-  remember(widget, spec.formName);
+  widget->setGeometry(placed.x, placed.y, placed.width, placed.height);
+  remember(widget, placed.formName);
   return widget;
 }
 
@@ -254,7 +254,7 @@ void MainWindow::buildControls() {
   group->setGeometry(kOperationGroupPlace.x, kOperationGroupPlace.y, kOperationGroupPlace.width,
                      kOperationGroupPlace.height);
   remember(group, kOperationGroup);
-  for (const ControlSpec& spec : operationGroupControls()) makeControl(group, spec);
+  for (const ControlSpec& placed : operationGroupControls()) makeControl(group, placed);
 
   settingsTabs_ = new QStackedWidget(this);
   settingsTabs_->setGeometry(kSettingsTabsPlace.x, kSettingsTabsPlace.y, kSettingsTabsPlace.width,
@@ -266,7 +266,7 @@ void MainWindow::buildControls() {
     auto* panel = new QGroupBox(sheet);
     panel->setGeometry(kPanelPlace.x, kPanelPlace.y, kPanelPlace.width, kPanelPlace.height);
     remember(panel, panelOfPage(page));
-    for (const ControlSpec& spec : pageControls(page)) makeControl(panel, spec);
+    for (const ControlSpec& placed : pageControls(page)) makeControl(panel, placed);
     settingsTabs_->addWidget(sheet);
   }
   settingsTabs_->setCurrentIndex(0);
@@ -336,8 +336,8 @@ std::optional<Text> MainWindow::runFileDialog(const FileDialogRequest& request) 
   dialog_.save = request.save;
   if (request.filter) dialog_.filter = *request.filter;
   if (request.defaultExtension) dialog_.defaultExtension = *request.defaultExtension;
-  FileDialogSpec spec{dialog_.save, qtFilter(dialog_.filter), dialog_.fileName};
-  std::optional<QString> chosen = desktop_.chooseFile(this, spec);
+  FileDialogSpec placed{dialog_.save, qtFilter(dialog_.filter), dialog_.fileName};
+  std::optional<QString> chosen = desktop_.chooseFile(this, placed);
   if (!chosen || chosen->isEmpty()) return std::nullopt;
   QString path = *chosen;
   if (dialog_.save && !dialog_.defaultExtension.empty() &&

@@ -76,7 +76,7 @@ class MainWindow final : public QWidget {
   void buildControls();
   void buildListView();
   void buildMenu();
-  QWidget* makeControl(QWidget* parent, const ControlSpec& spec);
+  QWidget* makeControl(QWidget* parent, const ControlSpec& placed);
   void remember(QWidget* widget, std::string_view formName);
   void startFileJob(size_t index);
   // The shared file dialog "通用对话框1": its state persists from one use to the next.

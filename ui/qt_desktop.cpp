@@ -22,16 +22,16 @@ QString messageTitle() { return QStringLiteral("信息："); }
 
 QtDesktop::~QtDesktop() { dismissAll(); }
 
-std::optional<QString> QtDesktop::chooseFile(QWidget* owner, const FileDialogSpec& spec) {
+std::optional<QString> QtDesktop::chooseFile(QWidget* owner, const FileDialogSpec& request) {
   QFileDialog dialog(owner);
-  dialog.setAcceptMode(spec.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-  if (!spec.filter.isEmpty()) dialog.setNameFilter(spec.filter);
-  if (spec.fileName.isEmpty()) {
+  if (!request.filter.isEmpty()) dialog.setNameFilter(request.filter);
+  if (request.fileName.isEmpty()) {
     dialog.setDirectory(QDir::homePath());
   } else {
-    dialog.selectFile(spec.fileName);
+    dialog.selectFile(request.fileName);
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front();

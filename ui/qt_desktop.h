@@ -13,7 +13,7 @@ class QtDesktop final : public Desktop {
  public:
   ~QtDesktop() override;
 
-  std::optional<QString> chooseFile(QWidget* owner, const FileDialogSpec& spec) override;
+  std::optional<QString> chooseFile(QWidget* owner, const FileDialogSpec& request) override;
   QStringList chooseFiles(QWidget* owner, const QString& title, const QString& filter) override;
   QString chooseFolder(QWidget* owner, const QString& title, const QString& start) override;
   void showMessage(QWidget* owner, const QString& text, MessageIcon icon) override;

@@ -113,20 +113,20 @@ class MainWindowTest : public QObject {
   void everyControlIsOnItsPage() {
     WindowFixture f;
     auto* group = f.window->control<QGroupBox>("分组框1");
-    for (const ui::ControlSpec& spec : ui::operationGroupControls()) {
-      QWidget* widget = f.window->control(spec.formName);
+    for (const ui::ControlSpec& placed : ui::operationGroupControls()) {
+      QWidget* widget = f.window->control(placed.formName);
       QVERIFY(widget != nullptr);
       QCOMPARE(widget->parentWidget(), group);
-      QCOMPARE(widget->geometry(), QRect(spec.x, spec.y, spec.width, spec.height));
+      QCOMPARE(widget->geometry(), QRect(placed.x, placed.y, placed.width, placed.height));
     }
     auto* tabs = f.window->control<QStackedWidget>("选择夹2");
     QCOMPARE(tabs->count(), 17);
     for (int page = 0; page < ui::kPageCount; ++page) {
-      for (const ui::ControlSpec& spec : ui::pageControls(page)) {
-        QWidget* widget = f.window->control(spec.formName);
-        QVERIFY2(widget != nullptr, spec.formName.data());
+      for (const ui::ControlSpec& placed : ui::pageControls(page)) {
+        QWidget* widget = f.window->control(placed.formName);
+        QVERIFY2(widget != nullptr, placed.formName.data());
         QVERIFY(tabs->widget(page)->isAncestorOf(widget));
-        QCOMPARE(widget->geometry(), QRect(spec.x, spec.y, spec.width, spec.height));
+        QCOMPARE(widget->geometry(), QRect(placed.x, placed.y, placed.width, placed.height));
       }
     }
     // A few controls as the window must show them.

@@ -56,8 +56,8 @@ class ScriptedDesktop final : public ui::Desktop {
     return all;
   }
 
-  std::optional<QString> chooseFile(QWidget*, const ui::FileDialogSpec& spec) override {
-    fileDialogs.push_back(spec);
+  std::optional<QString> chooseFile(QWidget*, const ui::FileDialogSpec& request) override {
+    fileDialogs.push_back(request);
     const QString answer = take(fileAnswers, QString());
     if (answer.isNull()) return std::nullopt;
     return answer;
