@@ -17,8 +17,16 @@ class JobGate {
   // True while any job started through startJob has not given back its hold.
   bool busy() const { return holds_.load(std::memory_order_acquire) > 0; }
 
+  // startJob counts each job thread from before it starts until its very last step, so that
+  // whoever owns the host and the state can wait until no job can touch them any more.
+  void threadStarting() { threads_.fetch_add(1, std::memory_order_acq_rel); }
+  void threadDone() { threads_.fetch_sub(1, std::memory_order_acq_rel); }
+  // No job holds the controls and no job thread is still running.
+  bool idle() const { return !busy() && threads_.load(std::memory_order_acquire) == 0; }
+
  private:
   std::atomic<int> holds_{0};
+  std::atomic<int> threads_{0};
 };
 
 }  // namespace quorvan

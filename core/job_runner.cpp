@@ -9,12 +9,17 @@ bool startJob(EngineState& state, JobHost& host, JobBody body, FrameKind frame) 
   if (state.gate.busy()) return false;
   state.gate.acquire();
   disableForStart(host, frame);
+  state.gate.threadStarting();
   bool started = WorkerThread::startDetached([&state, &host, body, frame] {
-    Job job(state, host, frame, true);
-    body(job);
-    leaveWithoutFrame(job);  // a body that stopped before its frame gives the controls back here
+    {
+      Job job(state, host, frame, true);
+      body(job);
+      leaveWithoutFrame(job);  // a body that stopped before its frame gives the controls back
+    }
+    state.gate.threadDone();  // the last touch of the state
   });
   if (!started) {
+    state.gate.threadDone();
     Job job(state, host, frame, true);
     leaveWithoutFrame(job);
   }

@@ -160,9 +160,8 @@ MainWindow::~MainWindow() {
   timer_->stop();
   host_->shutDown();
   desktop_.dismissAll();
-  // A job holds the gate from the moment it is started until its body, already counted by the
-  // host, gives it back; so between the two nothing of it is missed.
-  host_->waitForJobs([this] { return !state_.gate.busy(); });
+  // A job thread is counted from before it starts until its last step, so none is missed.
+  host_->waitForJobs([this] { return state_.gate.idle(); });
 }
 
 void MainWindow::buildListView() {
