@@ -93,6 +93,11 @@ void waitUntil(const std::atomic<bool>& flag) {
   for (int i = 0; i < 5000 && !flag; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
+// The job's thread touches the state up to its last step: wait for it before the state goes.
+void waitUntilIdle(const EngineState& state) {
+  for (int i = 0; i < 5000 && !state.gate.idle(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
 TEST(StartJob, DisablesTheControlsBeforeTheThreadStartsAndRefusesASecondJob) {
   EngineState state;
   RecordingHost host;
@@ -107,8 +112,8 @@ TEST(StartJob, DisablesTheControlsBeforeTheThreadStartsAndRefusesASecondJob) {
   EXPECT_FALSE(startJob(state, host, waitingBody, FrameKind::Job));
   latch.open = true;
   waitUntil(latch.done);
-  for (int i = 0; i < 5000 && state.gate.busy(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  EXPECT_FALSE(state.gate.busy());
+  waitUntilIdle(state);
+  EXPECT_TRUE(state.gate.idle());
   Calls calls = host.calls();
   Calls last(calls.end() - 5, calls.end());
   EXPECT_EQ(last, kEnableFive);
@@ -127,6 +132,7 @@ TEST(StartJob, AJobThatStopsBeforeItsFrameGivesTheControlsBackFirst) {
   gLatch = &latch;
   ASSERT_TRUE(startJob(state, host, stopsBeforeItsFrame, FrameKind::Job));
   waitUntil(latch.done);
+  waitUntilIdle(state);
   EXPECT_EQ(host.calls(), concat({kDisableFive, kEnableFive, {"showMessage error refused"}}));
 }
 

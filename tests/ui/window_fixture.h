@@ -25,7 +25,7 @@ struct WindowFixture {
   QLineEdit* box(std::string_view name) { return window->control<QLineEdit>(name); }
   void click(std::string_view name) { button(name)->click(); }
   // True once no job holds the controls and every job body has returned.
-  bool idle() { return !state.gate.busy() && window->host().runningJobs() == 0; }
+  bool idle() { return state.gate.idle() && window->host().runningJobs() == 0; }
   // Answers the import dialog with `path` and waits for the job to end.
   bool import(const QString& path) {
     desktop.fileAnswers.push_back(path);
