@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdint>
 #include <new>
+#include <utility>
 #include <string>
 
 #include "core/line_list.h"
@@ -34,9 +35,8 @@ struct ReadOutcome {
 // its end (an empty line counts two bytes). onLine returns false when it can take no more
 // lines, which ends the walk as TooManyLines. `lines` of the outcome is left to the caller.
 template <class OnLine>
-ReadOutcome walkCountedLines(platform::InputFile& file, size_t blockSize, OnLine&& onLine) {
+ReadOutcome walkCountedLines(LineReader& reader, platform::InputFile& file, OnLine&& onLine) {
   ReadOutcome outcome;
-  LineReader reader(file, blockSize);
   if (reader.startsWithUtf16Mark()) {
     outcome.kind = ReadOutcome::Kind::Utf16;
     return outcome;
@@ -69,6 +69,13 @@ ReadOutcome walkCountedLines(platform::InputFile& file, size_t blockSize, OnLine
     outcome.kind = ReadOutcome::Kind::OutOfMemory;
   }
   return outcome;
+}
+
+// The same over the open file read in blocks of `blockSize` bytes.
+template <class OnLine>
+ReadOutcome walkCountedLines(platform::InputFile& file, size_t blockSize, OnLine&& onLine) {
+  LineReader reader(file, blockSize);
+  return walkCountedLines(reader, file, std::forward<OnLine>(onLine));
 }
 
 // Appends every non-empty line of the open file to `list`, to the true end of the file
